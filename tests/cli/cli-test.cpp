@@ -109,6 +109,58 @@ TEST(CliTest, BadInputIsAnErrorWithNothingOnStandardOutput) {
   }
 }
 
+std::string BlankRows(int n) {
+  std::string s;
+  while (n-- > 0) s += "  \n";
+  return s;
+}
+
+TEST(CliTest, Generators) {
+  struct Case {
+    std::string args, input, output;
+  } cases[] = {
+      {"traditional", "后来他说：“这里的面很好吃。”", "後來他說：『這裡的面很好吃。』\n"},
+      {"traditional --encoding gbk", "\xB9\xFA\xB9", "\x87\xF8\xB9"},
+      {"classical -n 3 --no-traditional", "一二三四五六七", "七四一\n  五二\n  六三\n"},
+      {"classical --per-column=3 --no-traditional", "一二三四五六七", "七四一\n  五二\n  六三\n"},
+      {"classical -n ３０列", "国", "國\n" + BlankRows(29)},
+      {"classical", "国", "國\n" + BlankRows(4)},  // 5 per column, traditional on
+      {"classical -n 2 --no-traditional --half-width", "ab c", "   a\n  cb\n"},
+      {"classical -n 1 --remove-spaces --no-traditional", "a b", "  ｂａ\n"},
+      {"decorate", "中文", "↑中↑文↑\n"},
+      {"decorate -m ¤", "中文\n", "¤中¤文¤\n"},
+      {"decorate --marker '<>'", "中文\n\n", "<>中<>文<>\n<>\n"},
+      {"decorate", "", ""},
+  };
+  for (const Case& c : cases) {
+    const Outcome r = Quillora(c.args, c.input);
+    EXPECT_EQ(r.status, 0) << c.args << ": " << r.err;
+    EXPECT_EQ(r.out, c.output) << c.args;
+  }
+}
+
+TEST(CliTest, NoResultExitsThreeWithAReason) {
+  struct Case {
+    std::string args, input, reason;
+  } cases[] = {
+      {"classical -n -2", "x", "below 1"},
+      {"classical -n 0", "x", "per-column count is 0"},
+      {"classical -n abc", "x", "per-column count is 0"},
+      {"classical", "", "the input is empty"},
+      {"classical -n 99999999999", "x", "larger than 2147483647 bytes"},
+      {"decorate -m ''", "x", "the marker is empty"},
+  };
+  for (const Case& c : cases) {
+    const Outcome r = Quillora(c.args, c.input);
+    EXPECT_EQ(r.status, 3) << c.args;
+    EXPECT_EQ(r.out, "") << c.args;
+    EXPECT_NE(r.err.find(c.reason), std::string::npos) << c.args << ": " << r.err;
+  }
+  const Outcome bad = Quillora("decorate -m 😀", "x");
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_NE(bad.err.find("--marker: character U+1F600"), std::string::npos) << bad.err;
+}
+
 TEST(CliTest, ReadsAFile) {
   const std::string path = TempPath("file.txt");
   WriteFile(path, "中文");
