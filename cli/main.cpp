@@ -16,10 +16,11 @@
 #include "quillora/traditional.h"
 
 #ifdef _WIN32
+#include <windows.h>
+// after windows.h
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
-#include <windows.h>
 #endif
 
 namespace quillora::cli {
