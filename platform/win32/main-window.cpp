@@ -243,6 +243,13 @@ LRESULT CALLBACK MainWindow::PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
       return SendMessageW(window, msg, wp, lp);
+    case WM_ERASEBKGND: {
+      // A group box draws only its frame; the window's background must show inside it.
+      RECT rc;
+      GetClientRect(hwnd, &rc);
+      FillRect(reinterpret_cast<HDC>(wp), &rc, GetSysColorBrush(COLOR_BTNFACE));
+      return 1;
+    }
     default:
       return CallWindowProcW(self->panel_proc_, hwnd, msg, wp, lp);
   }
