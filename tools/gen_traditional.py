@@ -12,9 +12,10 @@ compile time.
 How the pairs are chosen:
   * every simplified character of code page 936 that the dictionary lists takes the first of its
     traditional forms that code page 936 can hold (the dictionary lists the usual form first);
-  * where the dictionary also lists the character itself as a traditional form (吃: 喫 吃), the
-    character is in use as it is, and converts only when the Han database's kTraditionalVariant
-    agrees on the form (万 to 萬 converts, 吃 to 喫 does not);
+  * a character whose first form is itself stays as it is (了);
+  * the Han database's kTraditionalVariant must agree on the form; where it does not, its own
+    first traditional form is taken (为: the dictionary says 爲, the database 為), and where it
+    names none, the character is written the same in traditional texts and stays (床, 吃, 群);
   * the choices below in CHOICES are the program's own and win over the dictionary;
   * a character that is the result of another pair never converts itself, so converting twice
     equals converting once.
@@ -64,7 +65,7 @@ def read_dictionary(path):
 
 
 def read_unihan(path):
-    """kTraditionalVariant: character -> set of its traditional forms."""
+    """kTraditionalVariant: character -> its traditional forms, in the database's order."""
     variants = {}
     with bz2.open(path, "rt", encoding="utf-8") as f:
         for line in f:
@@ -72,8 +73,8 @@ def read_unihan(path):
                 continue
             code, field, value = line.rstrip("\n").split("\t")
             if field == "kTraditionalVariant":
-                variants[chr(int(code[2:], 16))] = {
-                    chr(int(v[2:].split("<")[0], 16)) for v in value.split()}
+                variants[chr(int(code[2:], 16))] = [
+                    chr(int(v[2:].split("<")[0], 16)) for v in value.split()]
     return variants
 
 
@@ -82,11 +83,14 @@ def choose_pairs(entries, unihan):
     for simplified, forms in entries:
         if cp936(simplified) is None:
             continue
-        for form in forms:
-            if cp936(form) is not None:
-                if simplified not in forms or form in unihan.get(simplified, ()):
-                    pairs[simplified] = form
-                break
+        form = next((f for f in forms if cp936(f) is not None), None)
+        known = [f for f in unihan.get(simplified, []) if f != simplified and cp936(f) is not None]
+        if form is None or form == simplified:
+            continue  # the dictionary keeps the character as it is
+        if form in known:
+            pairs[simplified] = form
+        elif known:
+            pairs[simplified] = known[0]
     for simplified, form in CHOICES.items():
         pairs[simplified] = form if form is not None else simplified
     pairs = {s: t for s, t in pairs.items() if s != t}
