@@ -362,6 +362,12 @@ TEST_F(WindowTest, TheCustomMarker) {
   EXPECT_TRUE(IsWindowEnabled(C(Control::编辑框4)));
 }
 
+TEST_F(WindowTest, ClosingEndsTheMessageLoopWithExitCodeZero) {
+  PostMessageW(W(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(window_->RunMessageLoop(), 0);
+  EXPECT_EQ(window_->handle(), nullptr);
+}
+
 TEST_F(WindowTest, TheMakersSiteGoesToTheShell) {
   Click(Control::按钮5);
   ASSERT_EQ(opened_.size(), 1u);
