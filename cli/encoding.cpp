@@ -45,33 +45,52 @@ char32_t DecodeUtf8(std::string_view s, std::size_t i, std::size_t& len) {
   return cp;
 }
 
-// Checks the UTF-8 and makes every line end "\r\n"; returns the offset of the first invalid
-// byte, or npos.
-std::size_t NormalizeUtf8(std::string_view in, std::string& out) {
-  out.clear();
-  out.reserve(in.size() + in.size() / 16);
+// The offset of the first byte that does not begin a valid UTF-8 sequence, or npos.
+std::size_t FindInvalidUtf8(std::string_view in) {
+  const auto* s = reinterpret_cast<const unsigned char*>(in.data());
+  const std::size_t n = in.size();
   std::size_t i = 0;
-  while (i < in.size()) {
-    const unsigned char c = static_cast<unsigned char>(in[i]);
-    if (c < 0x80) {
-      // Copy an ASCII run at once; only a bare LF needs a CR in front of it.
-      std::size_t j = i;
-      while (j < in.size() && static_cast<unsigned char>(in[j]) < 0x80 && in[j] != '\n') ++j;
-      out.append(in.data() + i, j - i);
-      i = j;
-      if (i < in.size() && in[i] == '\n') {
-        if (out.empty() || out.back() != '\r') out.push_back('\r');
-        out.push_back('\n');
-        ++i;
+  while (i < n) {
+    if (i + 8 <= n) {
+      std::uint64_t v;
+      std::memcpy(&v, s + i, 8);
+      if ((v & 0x8080808080808080ull) == 0) {
+        i += 8;
+        continue;
       }
+    }
+    if (s[i] < 0x80) {
+      ++i;
+      continue;
+    }
+    // The common case of Chinese text: a three-byte sequence outside the surrogates.
+    if (s[i] >= 0xE1 && s[i] <= 0xEC && i + 3 <= n && (s[i + 1] & 0xC0) == 0x80 &&
+        (s[i + 2] & 0xC0) == 0x80) {
+      i += 3;
       continue;
     }
     std::size_t len = 0;
     if (DecodeUtf8(in, i, len) == kInvalid) return i;
-    out.append(in.data() + i, len);
     i += len;
   }
   return std::string_view::npos;
+}
+
+// Makes every bare LF of GBK text "\r\n", in place. No GBK trail byte is below 0x40, so every
+// 0x0A and 0x0D byte is a character of its own.
+void LineEndsToCrLf(std::string& gbk) {
+  std::size_t bare = 0;
+  for (std::size_t i = gbk.find('\n'); i != std::string::npos; i = gbk.find('\n', i + 1)) {
+    if (i == 0 || gbk[i - 1] != '\r') ++bare;
+  }
+  if (bare == 0) return;
+  std::size_t from = gbk.size(), to = gbk.size() + bare;
+  gbk.resize(to);
+  while (from > 0) {
+    const char c = gbk[--from];
+    gbk[--to] = c;
+    if (c == '\n' && (from == 0 || gbk[from - 1] != '\r')) gbk[--to] = '\r';
+  }
 }
 
 // Names the character at byte `at` of normalized UTF-8 text: code point, line and column.
@@ -155,7 +174,9 @@ class Iconv {
   int Convert(const char** in, std::size_t* left, std::string& out) {
     while (*left > 0) {
       const std::size_t used = out.size();
-      const std::size_t room = *left * 2 + 16;
+      // Room for the whole rest: CP936 takes at most 2 bytes per UTF-8 sequence of 1 to 4, and
+      // UTF-8 at most 3 bytes per CP936 character of 1 or 2.
+      const std::size_t room = *left + *left / 2 + 16;
       out.resize(used + room);
       char* dst = out.data() + used;
       std::size_t dst_left = room;
@@ -176,33 +197,36 @@ class Iconv {
 }  // namespace
 
 bool Utf8ToGbk(std::string_view utf8, std::string& gbk, std::string& error) {
-  if (utf8.substr(0, 3) == "\xEF\xBB\xBF") utf8.remove_prefix(3);
-  std::string text;
-  if (const std::size_t bad = NormalizeUtf8(utf8, text); bad != std::string_view::npos) {
-    error = "invalid UTF-8 at byte offset " + std::to_string(bad);
-    return false;
-  }
+  const std::size_t bom = utf8.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+  utf8.remove_prefix(bom);
   Iconv cd("CP936", "UTF-8");
   if (!cd.ok()) {
     error = "this system's iconv cannot convert UTF-8 to CP936";
     return false;
   }
   gbk.clear();
-  gbk.reserve(text.size());
-  const char* in = text.data();
-  std::size_t left = text.size();
+  const char* in = utf8.data();
+  std::size_t left = utf8.size();
   if (cd.Convert(&in, &left, gbk) != 0) {
-    error = "character " + DescribeCharacter(text, static_cast<std::size_t>(in - text.data())) +
-            " has no GBK form";
+    // iconv stops at the first sequence it cannot take: invalid UTF-8, or no GBK form.
+    const std::size_t at = static_cast<std::size_t>(in - utf8.data());
+    std::size_t len = 0;
+    if (const std::size_t bad = FindInvalidUtf8(utf8); bad != std::string_view::npos && bad <= at) {
+      error = "invalid UTF-8 at byte offset " + std::to_string(bad + bom);
+    } else if (DecodeUtf8(utf8, at, len) == kInvalid) {
+      error = "invalid UTF-8 at byte offset " + std::to_string(at + bom);
+    } else {
+      error = "character " + DescribeCharacter(utf8, at) + " has no GBK form";
+    }
     return false;
   }
+  LineEndsToCrLf(gbk);
   return true;
 }
 
 std::size_t GbkToUtf8(std::string_view gbk, std::string_view line_end, std::string& utf8) {
   Iconv cd("UTF-8", "CP936");
   std::string raw;
-  raw.reserve(gbk.size() + gbk.size() / 2);
   std::size_t replaced = 0;
   const char* in = gbk.data();
   std::size_t left = gbk.size();
@@ -215,15 +239,23 @@ std::size_t GbkToUtf8(std::string_view gbk, std::string_view line_end, std::stri
     in += skip;
     left -= skip;
   }
-  utf8.clear();
-  utf8.reserve(raw.size());
-  for (std::size_t i = 0; i < raw.size();) {
-    const std::size_t cr = raw.find("\r\n", i);
-    const std::size_t end = cr == std::string::npos ? raw.size() : cr;
-    utf8.append(raw, i, end - i);
-    if (cr == std::string::npos) break;
-    utf8.append(line_end);
-    i = cr + 2;
+  // "\r\n" to the line end, in place when that is shorter.
+  if (line_end == "\r\n") {
+    utf8 = std::move(raw);
+  } else {
+    std::size_t o = 0;
+    for (std::size_t i = 0; i < raw.size();) {
+      const std::size_t cr = raw.find("\r\n", i);
+      const std::size_t end = cr == std::string::npos ? raw.size() : cr;
+      std::memmove(raw.data() + o, raw.data() + i, end - i);
+      o += end - i;
+      if (cr == std::string::npos) break;
+      std::memcpy(raw.data() + o, line_end.data(), line_end.size());
+      o += line_end.size();
+      i = cr + 2;
+    }
+    raw.resize(o);
+    utf8 = std::move(raw);
   }
   return replaced;
 }
@@ -231,12 +263,13 @@ std::size_t GbkToUtf8(std::string_view gbk, std::string_view line_end, std::stri
 #else
 
 bool Utf8ToGbk(std::string_view utf8, std::string& gbk, std::string& error) {
-  if (utf8.substr(0, 3) == "\xEF\xBB\xBF") utf8.remove_prefix(3);
-  std::string text;
-  if (const std::size_t bad = NormalizeUtf8(utf8, text); bad != std::string_view::npos) {
-    error = "invalid UTF-8 at byte offset " + std::to_string(bad);
+  const std::size_t bom = utf8.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+  utf8.remove_prefix(bom);
+  if (const std::size_t bad = FindInvalidUtf8(utf8); bad != std::string_view::npos) {
+    error = "invalid UTF-8 at byte offset " + std::to_string(bad + bom);
     return false;
   }
+  const std::string_view text = utf8;
   gbk.clear();
   gbk.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
@@ -267,6 +300,7 @@ bool Utf8ToGbk(std::string_view utf8, std::string& gbk, std::string& error) {
     gbk.append(bytes, static_cast<std::size_t>(n));
     i += len;
   }
+  LineEndsToCrLf(gbk);
   return true;
 }
 

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "encoding.h"
 #include "quillora/classical.h"
 #include "quillora/decorate.h"
@@ -151,6 +153,12 @@ void PrintCommandHelp(const Command& c) {
 
 // Reads a whole stream; false with errno set on a read error.
 bool ReadAll(std::FILE* f, std::string& out) {
+  // A regular file says its size: read it in one piece rather than growing the text.
+  struct stat st;
+  if (fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0 &&
+      st.st_size <= kMaxTextLength * 4) {
+    out.reserve(static_cast<std::size_t>(st.st_size) + 1);
+  }
   char buf[1 << 16];
   for (;;) {
     const std::size_t n = std::fread(buf, 1, sizeof buf, f);
@@ -273,6 +281,7 @@ int Run(const std::vector<std::string>& args) {
       Say(error);
       return kFailed;
     }
+    std::string().swap(raw);  // the UTF-8 is no longer needed: give its memory back
   } else {
     input = std::move(raw);
   }
@@ -282,6 +291,7 @@ int Run(const std::vector<std::string>& args) {
   }
 
   Outcome outcome = command->run(settings, input);
+  std::string().swap(input);
   if (!outcome.text) {
     Say("no result: " + outcome.reason);
     return kNoResult;

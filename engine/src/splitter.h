@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "fast.h"
 #include "quillora/text.h"
 
 namespace quillora::detail {
@@ -46,7 +47,16 @@ class Splitter {
   // The same walk for a two-byte delimiter such as "\r\n", the program's only one.
   bool NextPair(TextView& piece, const char* s, std::size_t n) {
     const char d0 = d_[0], d1 = d_[1];
+    const bool line_break = d0 == '\r' && d1 == '\n';
     while (cur_ + 2 <= n) {
+      if (line_break && cur_ + 8 <= n) {
+        // Four whole characters, or eight one-byte ones without a CR: no line break starts here.
+        const std::uint64_t v = Load8(reinterpret_cast<const unsigned char*>(s) + cur_);
+        if (AllHigh(v) || (AllLow(v) && !HasByte(v, '\r'))) {
+          cur_ += 8;
+          continue;
+        }
+      }
       if (s[cur_] == d0 && s[cur_ + 1] == d1) return Emit(piece, cur_ + 2);
       cur_ += static_cast<unsigned char>(s[cur_]) < 0x80 ? 1 : 2;
     }

@@ -1,9 +1,11 @@
 #include "quillora/text.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 
+#include "fast.h"
 #include "splitter.h"
 #include "walk.h"
 
@@ -11,12 +13,11 @@ namespace quillora {
 
 using detail::IsLeadByte;
 
-namespace {
-
-const unsigned char* Bytes(TextView t) { return reinterpret_cast<const unsigned char*>(t.data()); }
-unsigned char* Bytes(Text& t) { return reinterpret_cast<unsigned char*>(t.data()); }
-
-}  // namespace
+using detail::AllHigh;
+using detail::AllLow;
+using detail::Bytes;
+using detail::Load8;
+using detail::Store8;
 
 bool IsEmpty(TextView t) { return t.empty(); }
 
@@ -58,10 +59,20 @@ TextList SplitText(TextView t, TextView delimiter) {
 Text RemoveLineBreaks(TextView t) {
   const unsigned char* s = Bytes(t);
   const std::size_t n = t.size();
-  Text r(n, '\0');
+  Text r = detail::UninitializedText(n);
   unsigned char* out = Bytes(r);
   std::size_t i = 0, o = 0;
   while (i + 2 <= n) {
+    if (i + 8 <= n) {
+      // Four whole characters, or eight one-byte ones without a CR: nothing to delete.
+      const std::uint64_t v = Load8(s + i);
+      if (AllHigh(v) || (AllLow(v) && !detail::HasByte(v, '\r'))) {
+        Store8(out + o, v);
+        i += 8;
+        o += 8;
+        continue;
+      }
+    }
     if (s[i] == '\r' && s[i + 1] == '\n') {
       i += 2;
     } else if (IsLeadByte(s[i])) {
@@ -103,8 +114,24 @@ Text RemoveAllSpaces(TextView t) {
 Text ToFullWidth(TextView t) {
   const unsigned char* s = Bytes(t);
   const std::size_t n = t.size();
-  std::size_t size = 0;
-  for (std::size_t i = 0; i < n;) {
+  std::size_t size = 0, i = 0;
+  while (i < n) {
+    if (i + 8 <= n) {
+      const std::uint64_t v = Load8(s + i);
+      if (AllHigh(v)) {
+        size += 8;
+        i += 8;
+        continue;
+      }
+      if (AllLow(v)) {
+        // Bytes of 0x20 and above get the high bit from adding 0x60; 0x7F is taken back out.
+        const std::uint64_t printable = (v + 0x6060606060606060ull) & detail::kHighBits;
+        size += 8 + static_cast<std::size_t>(std::popcount(printable)) -
+                static_cast<std::size_t>(detail::CountByte(v, 0x7F));
+        i += 8;
+        continue;
+      }
+    }
     if (!IsLeadByte(s[i])) {
       size += detail::HasFullWidthForm(s[i]) ? 2 : 1;
       ++i;
@@ -115,10 +142,19 @@ Text ToFullWidth(TextView t) {
       break;
     }
   }
-  Text r(size, '\0');
+  Text r = detail::UninitializedText(size);
   unsigned char* out = Bytes(r);
   std::size_t o = 0;
-  for (std::size_t i = 0; o < size;) {
+  for (i = 0; o < size;) {
+    if (i + 8 <= n && o + 8 <= size) {
+      const std::uint64_t v = Load8(s + i);
+      if (AllHigh(v)) {
+        Store8(out + o, v);
+        i += 8;
+        o += 8;
+        continue;
+      }
+    }
     const unsigned char b = s[i];
     if (!IsLeadByte(b)) {
       if (detail::HasFullWidthForm(b)) {
@@ -137,16 +173,50 @@ Text ToFullWidth(TextView t) {
   return r;
 }
 
+const unsigned char* detail::HalfWidthPairTable() {
+  static const auto* table = [] {
+    static unsigned char t[65536];
+    for (unsigned pair = 0; pair < 65536; ++pair) {
+      t[pair] = HalfWidthOf(static_cast<unsigned char>(pair >> 8), static_cast<unsigned char>(pair));
+    }
+    return t;
+  }();
+  return table;
+}
+
 std::size_t detail::HalfWidthInto(const unsigned char* src, std::size_t n, unsigned char* dst) {
+  const unsigned char* half = HalfWidthPairTable();
   std::size_t i = 0, o = 0;
   while (i < n) {
+    if (i + 8 <= n) {
+      // Read the word before writing: dst may trail src within the same bytes.
+      const std::uint64_t v = Load8(src + i);
+      if (AllLow(v)) {
+        Store8(dst + o, v);
+        i += 8;
+        o += 8;
+        continue;
+      }
+      if (AllHigh(v)) {  // four whole characters, each one or two bytes after
+        for (int k = 0; k < 4; ++k) {
+          const unsigned char lead = static_cast<unsigned char>(v >> (16 * k));
+          const unsigned char trail = static_cast<unsigned char>(v >> (16 * k + 8));
+          const unsigned char ascii = half[lead << 8 | trail];
+          dst[o] = ascii ? ascii : lead;
+          dst[o + 1] = trail;
+          o += ascii ? 1 : 2;
+        }
+        i += 8;
+        continue;
+      }
+    }
     const unsigned char b = src[i];
     if (!IsLeadByte(b)) {
       dst[o++] = b;
       ++i;
     } else if (i + 1 < n) {
       const unsigned char trail = src[i + 1];
-      if (const unsigned char ascii = HalfWidthOf(b, trail)) {
+      if (const unsigned char ascii = half[b << 8 | trail]) {
         dst[o++] = ascii;
       } else {
         dst[o++] = b;
@@ -161,8 +231,8 @@ std::size_t detail::HalfWidthInto(const unsigned char* src, std::size_t n, unsig
 }
 
 Text ToHalfWidth(TextView t) {
-  Text r(t);
-  r.resize(detail::HalfWidthInto(Bytes(r), r.size(), Bytes(r)));
+  Text r = detail::UninitializedText(t.size());
+  r.resize(detail::HalfWidthInto(Bytes(t), t.size(), Bytes(r)));
   return r;
 }
 

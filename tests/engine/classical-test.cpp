@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "support/bytes.h"
@@ -69,6 +70,7 @@ TEST(ClassicalTest, NoResult) {
 TEST(ClassicalTest, MatchesTheStepByStepDefinition) {
   std::mt19937 rng(3);
   std::uniform_int_distribution<int> count(1, 9), flag(0, 1);
+  const auto count_of = [](const Text& t) { return std::stoi(t); };
   for (int i = 0; i < 5000; ++i) {
     const std::string input = test::RandomText(rng, 80);
     const Text per_column = std::to_string(count(rng));
@@ -76,10 +78,37 @@ TEST(ClassicalTest, MatchesTheStepByStepDefinition) {
     const MaybeText want = test::ReferenceClassical(input, per_column, o);
     const MaybeText got = ClassicalLayout(input, per_column, o);
     ASSERT_EQ(got.has_value(), want.has_value()) << Hex(input);
+    if (want) ASSERT_EQ(Hex(test::DirectClassical(input, count_of(per_column), o)), Hex(*want));
     if (got) {
       ASSERT_EQ(Hex(*got), Hex(*want)) << "input " << Hex(input) << " per column " << per_column
                                        << " options " << o.traditional << o.remove_spaces
                                        << o.full_width;
+    }
+  }
+}
+
+TEST(ClassicalTest, LargeTextsAcrossBlocksAndLongColumns) {
+  // Short columns fill many blocks of columns; very long ones take the other path. Odd lengths
+  // (a tab shifts the cells) and a last column that is full, partial or empty all occur.
+  std::mt19937 rng(5);
+  struct Case {
+    std::int32_t per_column;
+    std::size_t length;
+  } cases[] = {{5, 700000}, {5, 700001}, {1000, 1500000}, {37, 300000},
+               {70000, 300001}, {70000, 280000}, {200000, 100000}, {1, 200000}};
+  for (const Case& c : cases) {
+    Text input = test::RandomText(rng, 0);
+    while (input.size() < c.length) input += test::RandomText(rng, 400);
+    for (bool traditional : {false, true}) {
+      const ClassicalOptions o{traditional, traditional, !traditional};
+      const MaybeText got = ClassicalLayout(input, std::to_string(c.per_column), o);
+      ASSERT_TRUE(got);
+      const Text want = test::DirectClassical(input, c.per_column, o);
+      ASSERT_EQ(got->size(), want.size()) << c.per_column << " " << c.length;
+      const auto diff = std::mismatch(want.begin(), want.end(), got->begin());
+      EXPECT_TRUE(diff.first == want.end())
+          << "per column " << c.per_column << ", length " << c.length << ": first difference at "
+          << (diff.first - want.begin());
     }
   }
 }
