@@ -11,6 +11,11 @@
 
 #include "quillora/text.h"
 
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define QUILLORA_SSE2 1
+#endif
+
 namespace quillora::detail {
 
 // Words are read as eight bytes in text order, lowest first.
@@ -50,6 +55,103 @@ inline Text UninitializedText(std::size_t n) {
   t.resize(n);
 #endif
   return t;
+}
+
+// ---- 64-byte blocks ---------------------------------------------------------------------------
+// A walk over whole blocks finds every character boundary at once: every run of bytes of 0x80 or
+// above starts at a character start (the byte before it is below 0x80, and so either a character
+// of its own or the trail of a lead whose run ended there), and within a run the leads stand at
+// even distances from its start.
+
+inline constexpr std::uint64_t kEvenBits = 0x5555555555555555ull;
+
+// Bit k set where byte k of the 64 at p has its high bit set / equals b / is below b (as a
+// signed byte: every byte of 0x80 or above counts as below too).
+#ifdef QUILLORA_SSE2
+template <class Test>
+inline std::uint64_t BlockMask(const unsigned char* p, Test test) {
+  std::uint64_t m = 0;
+  for (int k = 0; k < 4; ++k) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+    m |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(test(v)))) << (16 * k);
+  }
+  return m;
+}
+inline std::uint64_t HighMask(const unsigned char* p) {
+  return BlockMask(p, [](__m128i v) { return v; });
+}
+template <unsigned char B>
+inline std::uint64_t EqualMask(const unsigned char* p) {
+  return BlockMask(p, [](__m128i v) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(B))); });
+}
+template <unsigned char B>
+inline std::uint64_t SignedBelowMask(const unsigned char* p) {
+  return BlockMask(p, [](__m128i v) { return _mm_cmplt_epi8(v, _mm_set1_epi8(static_cast<char>(B))); });
+}
+#else
+inline std::uint64_t HighMask(const unsigned char* p) {
+  std::uint64_t m = 0;
+  for (int k = 0; k < 64; ++k) m |= static_cast<std::uint64_t>(p[k] >> 7) << k;
+  return m;
+}
+template <unsigned char B>
+inline std::uint64_t EqualMask(const unsigned char* p) {
+  std::uint64_t m = 0;
+  for (int k = 0; k < 64; ++k) m |= static_cast<std::uint64_t>(p[k] == B) << k;
+  return m;
+}
+template <unsigned char B>
+inline std::uint64_t SignedBelowMask(const unsigned char* p) {
+  std::uint64_t m = 0;
+  for (int k = 0; k < 64; ++k) m |= static_cast<std::uint64_t>(p[k] < B || p[k] >= 0x80) << k;
+  return m;
+}
+#endif
+
+// The characters of one block: `trail_first` says whether byte 0 is the trail of a lead at the
+// end of the block before.
+struct BlockChars {
+  std::uint64_t high;    // bytes of 0x80 or above
+  std::uint64_t leads;   // first bytes of two-byte characters (the trail is the next byte)
+  std::uint64_t singles; // one-byte characters
+  bool last_is_lead;     // byte 63 is a lead: byte 0 of the next block is its trail
+};
+
+inline BlockChars ScanBlock(const unsigned char* p, bool trail_first) {
+  BlockChars c;
+  c.high = HighMask(p);
+  const std::uint64_t h = c.high & ~static_cast<std::uint64_t>(trail_first);
+  const std::uint64_t starts = h & ~(h << 1);
+  const std::uint64_t in_even_runs = h & ~(h + (starts & kEvenBits));
+  c.leads = (in_even_runs & kEvenBits) | (h & ~in_even_runs & ~kEvenBits);
+  const std::uint64_t trails = (c.leads << 1) | static_cast<std::uint64_t>(trail_first);
+  c.singles = ~trails & ~c.high;
+  c.last_is_lead = (c.leads >> 63) != 0;
+  return c;
+}
+
+// Bit k set where a "\r\n" starts at byte k at a character start; `next` is the byte after
+// the block.
+inline std::uint64_t LineBreaks(const unsigned char* p, const BlockChars& c, unsigned char next) {
+  const std::uint64_t lf_after = (EqualMask<'\n'>(p) >> 1) | (static_cast<std::uint64_t>(next == '\n') << 63);
+  return EqualMask<'\r'>(p) & c.singles & lf_after;
+}
+
+inline int LowestBit(std::uint64_t m) { return std::countr_zero(m); }
+
+// Set bits of m; by hand, since the portable x86-64 target has no popcnt instruction and the
+// library call costs more than this.
+inline std::size_t Bits(std::uint64_t m) {
+  m = m - ((m >> 1) & 0x5555555555555555ull);
+  m = (m & 0x3333333333333333ull) + ((m >> 2) & 0x3333333333333333ull);
+  m = (m + (m >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+  return static_cast<std::size_t>((m * 0x0101010101010101ull) >> 56);
+}
+
+// Copies len bytes (len <= 80) in 16-byte steps: it may read and write up to 15 bytes past the
+// end, so both sides must have that room.
+inline void CopyShort(unsigned char* dst, const unsigned char* src, std::size_t len) {
+  for (std::size_t k = 0; k < len; k += 16) std::memcpy(dst + k, src + k, 16);
 }
 
 inline unsigned char* Bytes(Text& t) { return reinterpret_cast<unsigned char*>(t.data()); }

@@ -1,29 +1,12 @@
 #include "working.h"
 
+#include <bit>
+#include <cstring>
+
 #include "walk.h"
 
 namespace quillora::detail {
 
-namespace {
-
-// Whether any of the four pairs of a word of four whole characters is the ideographic space.
-bool HasIdeographicSpace(std::uint64_t v) {
-  constexpr std::uint64_t kLanes = 0x0001000100010001ull;
-  const std::uint64_t x = v ^ 0xA1A1A1A1A1A1A1A1ull;
-  return ((x - kLanes) & ~x & 0x8000800080008000ull) != 0;
-}
-
-// Four characters through the pair table: the bytes of v in text order.
-std::uint64_t MapPairs(std::uint64_t v, const std::uint16_t* pairs) {
-  std::uint64_t r = 0;
-  for (int k = 0; k < 4; ++k) {
-    const unsigned lead = (v >> (16 * k)) & 0xFF, trail = (v >> (16 * k + 8)) & 0xFF;
-    r |= static_cast<std::uint64_t>(pairs[lead << 8 | trail]) << (16 * k);
-  }
-  return r;
-}
-
-}  // namespace
 
 WorkingText::WorkingText(TextView input, WorkingSteps steps)
     : s_(Bytes(input)),
@@ -60,31 +43,53 @@ inline void Step(const unsigned char* s, std::size_t n, std::size_t& i, bool rem
   i += 2;
 }
 
+namespace {
+
+// The per-block facts both walks need. A block is taken only with a byte after it, so that a
+// lead at its end has its trail and a CR at its end can be seen to start a line break.
+struct WorkingBlock {
+  BlockChars c;
+  std::uint64_t printable;  // one-byte characters with a full-width form
+  std::uint64_t control;    // one-byte characters without one
+  std::uint64_t breaks;     // "\r\n" starting here
+  std::uint64_t dropped;    // characters that remove spaces deletes (leads of A1 A1, spaces)
+  bool ends_in_break;       // the block's last byte is the CR of a line break
+
+  WorkingBlock(const unsigned char* p, bool remove_spaces) : c(ScanBlock(p, false)) {
+    control = (SignedBelowMask<0x20>(p) | EqualMask<0x7F>(p)) & c.singles;
+    printable = c.singles & ~control;
+    breaks = LineBreaks(p, c, p[64]);
+    ends_in_break = (breaks >> 63) != 0;
+    dropped = 0;
+    if (remove_spaces) {
+      const std::uint64_t a1 = EqualMask<0xA1>(p);
+      const std::uint64_t a1_after = (a1 >> 1) | (static_cast<std::uint64_t>(p[64] == 0xA1) << 63);
+      dropped = (printable & EqualMask<' '>(p)) | (c.leads & a1 & a1_after);
+    }
+  }
+  // Bytes of the next block's first position already taken here (a trail or the LF of a break).
+  std::size_t Overhang() const { return (c.last_is_lead || ends_in_break) ? 1 : 0; }
+};
+
+}  // namespace
+
 std::size_t WorkingText::Length() const {
   const unsigned char* s = s_;
   const std::size_t n = n_;
   const bool remove_spaces = steps_.remove_spaces;
   const std::uint16_t* pairs = pairs_;
   std::size_t length = 0, i = 0;
-  const auto count = [&length](unsigned char, unsigned char, int k) { length += k; };
-  while (i < n) {
-    if (i + 8 <= n) {
-      std::uint64_t v = Load8(s + i);
-      if (AllHigh(v)) {
-        if (remove_spaces) {
-          if (pairs) v = MapPairs(v, pairs);
-          if (HasIdeographicSpace(v)) {
-            for (int k = 0; k < 4; ++k) Step(s, n, i, remove_spaces, pairs, count);
-            continue;
-          }
-        }
-        length += 8;
-        i += 8;
-        continue;
-      }
-    }
-    Step(s, n, i, remove_spaces, pairs, count);
+  // No pair converts to the ideographic space, so the spaces are those of the input.
+  while (i + 65 <= n) {
+    const WorkingBlock b(s + i, remove_spaces);
+    const std::uint64_t inner_breaks = b.breaks & ~(1ull << 63);
+    length += 2 * (Bits(b.c.leads) + Bits(b.printable)) +
+              Bits(b.control) - 2 * (Bits(inner_breaks) + Bits(b.dropped)) -
+              (b.ends_in_break ? 1 : 0);
+    i += 64 + b.Overhang();
   }
+  const auto count = [&length](unsigned char, unsigned char, int k) { length += k; };
+  while (i < n) Step(s, n, i, remove_spaces, pairs, count);
   return length;
 }
 
@@ -100,27 +105,55 @@ std::size_t WorkingText::Read(unsigned char* out, std::size_t want) {
   const bool remove_spaces = steps_.remove_spaces;
   const std::uint16_t* pairs = pairs_;
   std::size_t i = at_;
-  // Whole characters while they fit; a character that would cross `want` ends the loop.
+  // Whole blocks while their output (at most two bytes a byte, and a trail) surely fits, with
+  // room on both sides for the short copies' overrun.
+  while (i + 80 <= n && o + 146 <= want) {
+    const WorkingBlock b(s + i, remove_spaces);
+    const unsigned char* p = s + i;
+    std::uint64_t specials = b.c.singles | b.dropped;
+    std::size_t from = 0;
+    // Bytes [from, to) are whole two-byte characters.
+    const auto pairs_to = [&](std::size_t to) {
+      if (!pairs) {
+        CopyShort(out + o, p + from, to - from);
+        o += to - from;
+        return;
+      }
+      for (std::size_t k = from; k < to; k += 2, o += 2) {
+        const std::uint16_t pair = pairs[p[k] << 8 | p[k + 1]];
+        std::memcpy(out + o, &pair, 2);
+      }
+    };
+    while (specials) {
+      const int at = LowestBit(specials);
+      specials &= specials - 1;
+      pairs_to(static_cast<std::size_t>(at));
+      const std::uint64_t bit = 1ull << at;
+      const unsigned char c = p[at];
+      if (b.breaks & bit) {
+        specials &= ~(bit << 1);  // the LF (at 63 the LF is the next block's first byte)
+        from = static_cast<std::size_t>(at) + 2;
+        continue;
+      }
+      from = static_cast<std::size_t>(at) + ((b.c.leads & bit) ? 2 : 1);
+      if (b.dropped & bit) continue;
+      if (b.printable & bit) {
+        out[o++] = FullWidthLead(c);
+        out[o++] = FullWidthTrail(c);
+      } else {
+        out[o++] = c;
+      }
+    }
+    const std::size_t end = 64 + (b.c.last_is_lead ? 1 : 0);
+    if (from < end) pairs_to(end);
+    i += 64 + b.Overhang();
+  }
   const auto put = [&](unsigned char lead, unsigned char trail, int k) {
     out[o] = lead;
     out[o + 1] = trail;
     o += static_cast<std::size_t>(k);
   };
-  while (i < n && o + 2 <= want) {
-    if (i + 8 <= n && o + 8 <= want) {
-      std::uint64_t v = Load8(s + i);
-      if (AllHigh(v)) {
-        if (pairs) v = MapPairs(v, pairs);
-        if (!(remove_spaces && HasIdeographicSpace(v))) {
-          Store8(out + o, v);
-          o += 8;
-          i += 8;
-          continue;
-        }
-      }
-    }
-    Step(s, n, i, remove_spaces, pairs, put);
-  }
+  while (i < n && o + 2 <= want) Step(s, n, i, remove_spaces, pairs, put);
   if (o < want && i < n) {
     // One byte of room left: the next character goes in part, its rest waits for the next Read.
     unsigned char bytes[2];

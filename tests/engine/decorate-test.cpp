@@ -55,7 +55,7 @@ TEST(DecorateTest, MatchesTheStepByStepDefinition) {
   std::mt19937 rng(4);
   const Text markers[] = {Text(kArrowMarker), "<>", "x", "\xA1\xE8*"};
   for (int i = 0; i < 3000; ++i) {
-    const std::string source = test::RandomText(rng, 60);
+    const std::string source = test::RandomText(rng, i % 2 ? 60 : 400);
     const Text& marker = markers[i % 4];
     const MaybeText got = DecorateText(source, marker);
     ASSERT_TRUE(got);

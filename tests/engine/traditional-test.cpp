@@ -107,6 +107,7 @@ TEST(TraditionalTest, TableLaws) {
       EXPECT_TRUE(IsCp936Character(from)) << "source " << Hex(from) << " is not a character";
       EXPECT_TRUE(IsCp936Character(to)) << Hex(from) << " gives " << Hex(to);
       EXPECT_EQ(ToTraditional(to), to) << Hex(from) << " gives " << Hex(to) << ", which converts again";
+      EXPECT_NE(to, "\xA1\xA1") << Hex(from) << " becomes the ideographic space";
       area(lead, trail, from_gb2312, from_extension, from_a1);
       area(static_cast<unsigned char>(to[0]), static_cast<unsigned char>(to[1]), to_gb2312,
            to_extension, to_a1);
