@@ -81,11 +81,13 @@ std::size_t WorkingText::Length() const {
   std::size_t length = 0, i = 0;
   // No pair converts to the ideographic space, so the spaces are those of the input.
   while (i + 65 <= n) {
+    // Each lead gives its two bytes (its trail may be the next block's first byte), each
+    // printable byte two, each control byte one; line breaks and dropped spaces give none.
     const WorkingBlock b(s + i, remove_spaces);
-    const std::uint64_t inner_breaks = b.breaks & ~(1ull << 63);
-    length += 2 * (Bits(b.c.leads) + Bits(b.printable)) +
-              Bits(b.control) - 2 * (Bits(inner_breaks) + Bits(b.dropped)) -
-              (b.ends_in_break ? 1 : 0);
+    length += 64 + (b.c.last_is_lead ? 1 : 0) + Bits(b.printable);
+    if (b.breaks | b.dropped) {
+      length -= 2 * (Bits(b.breaks & ~(1ull << 63)) + Bits(b.dropped)) + (b.ends_in_break ? 1 : 0);
+    }
     i += 64 + b.Overhang();
   }
   const auto count = [&length](unsigned char, unsigned char, int k) { length += k; };
@@ -106,16 +108,25 @@ std::size_t WorkingText::Read(unsigned char* out, std::size_t want) {
   const std::uint16_t* pairs = pairs_;
   std::size_t i = at_;
   // Whole blocks while their output (at most two bytes a byte, and a trail) surely fits, with
-  // room on both sides for the short copies' overrun.
-  while (i + 80 <= n && o + 146 <= want) {
+  // room on both sides for the fixed 64-byte copies' overrun.
+  while (i + 144 <= n && o + 208 <= want) {
     const WorkingBlock b(s + i, remove_spaces);
     const unsigned char* p = s + i;
+    const std::size_t end = 64 + (b.c.last_is_lead ? 1 : 0);
+    if (b.c.singles == 0 && b.dropped == 0 && !pairs) {  // only two-byte characters
+      CopyShort(out + o, p, end);
+      o += end;
+      i += 64 + b.Overhang();
+      continue;
+    }
+    // Bytes that give nothing: line breaks, and what remove spaces deletes.
+    const std::uint64_t gone = b.breaks | (b.breaks << 1) | b.dropped;
     std::uint64_t specials = b.c.singles | b.dropped;
     std::size_t from = 0;
     // Bytes [from, to) are whole two-byte characters.
     const auto pairs_to = [&](std::size_t to) {
       if (!pairs) {
-        CopyShort(out + o, p + from, to - from);
+        CopyShort(out + o, p + from, 64);
         o += to - from;
         return;
       }
@@ -130,21 +141,13 @@ std::size_t WorkingText::Read(unsigned char* out, std::size_t want) {
       pairs_to(static_cast<std::size_t>(at));
       const std::uint64_t bit = 1ull << at;
       const unsigned char c = p[at];
-      if (b.breaks & bit) {
-        specials &= ~(bit << 1);  // the LF (at 63 the LF is the next block's first byte)
-        from = static_cast<std::size_t>(at) + 2;
-        continue;
-      }
+      // A one-byte character (or a dropped pair's lead): its full-width form, itself, or nothing.
+      const bool wide = (b.printable & bit) != 0;
+      out[o] = wide ? FullWidthLead(c) : c;
+      out[o + 1] = FullWidthTrail(c);
+      o += (gone & bit) ? 0 : (wide ? 2 : 1);
       from = static_cast<std::size_t>(at) + ((b.c.leads & bit) ? 2 : 1);
-      if (b.dropped & bit) continue;
-      if (b.printable & bit) {
-        out[o++] = FullWidthLead(c);
-        out[o++] = FullWidthTrail(c);
-      } else {
-        out[o++] = c;
-      }
     }
-    const std::size_t end = 64 + (b.c.last_is_lead ? 1 : 0);
     if (from < end) pairs_to(end);
     i += 64 + b.Overhang();
   }
