@@ -1,6 +1,8 @@
 // The command's contract, by running the built binary.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -88,6 +90,10 @@ TEST(CliTest, BadInputIsAnErrorWithNothingOnStandardOutput) {
       {"slant", "ab\n\xE4\xB8\xAD\xF0\x9F\x98\x80", 1, "U+1F600 at line 2, column 2"},
       {"slant", "ab\xC3", 1, "invalid UTF-8 at byte offset 2"},
       {"slant", "\xC0\xAF", 1, "invalid UTF-8 at byte offset 0"},             // overlong
+      {"slant", "ab\xF0\x80\x80\x80", 1, "invalid UTF-8 at byte offset 2"},    // overlong, 4 bytes
+      {"slant", "\xF4\x90\x80\x80", 1, "invalid UTF-8 at byte offset 0"},      // above U+10FFFF
+      {"slant", "\xE4\xB8z", 1, "invalid UTF-8 at byte offset 0"},             // truncated inside
+      {"slant", "\xEF\xBB\xBF\xFF", 1, "invalid UTF-8 at byte offset 3"},       // after a BOM
       {"slant", "a\xED\xA0\x80", 1, "invalid UTF-8 at byte offset 1"},        // surrogate
       {"slant", std::string("a\0b", 3), 1, "zero byte at byte offset 1"},
       {"slant --encoding gbk", std::string("\xD6\xD0\0", 3), 1, "zero byte at byte offset 2"},
@@ -186,6 +192,34 @@ TEST(CliTest, HelpAndVersion) {
   }
   EXPECT_EQ(Quillora("--version").out, "quillora 1.0.1.0\n");
   EXPECT_NE(Quillora("slant --help").out.find("--encoding"), std::string::npos);
+}
+
+TEST(CliTest, UnreadableFile) {
+  const std::string path = TempPath("locked.txt");
+  WriteFile(path, "x");
+  ::chmod(path.c_str(), 0);
+  // Root reads any file: drop to an unprivileged user for this one.
+  const std::string as_user = ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+  const std::string cmd = as_user + "'" + QUILLORA_BIN + "' slant '" + path + "' >/dev/null 2>'" + path + ".err'";
+  const int raw = std::system(cmd.c_str());
+  const std::string err = ReadFile(path + ".err");
+  std::remove(path.c_str());
+  std::remove((path + ".err").c_str());
+  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1) << err;
+  EXPECT_NE(err.find("Permission denied"), std::string::npos) << err;
+}
+
+TEST(CliTest, AClosedPipeEndsQuietly) {
+  const std::string in = TempPath("long.txt");
+  WriteFile(in, std::string(3000, 'a'));  // a staircase of about 9 MB
+  const std::string err = in + ".err";
+  const std::string cmd = "bash -c \"'" + std::string(QUILLORA_BIN) + "' slant '" + in + "' 2>'" + err +
+                          "' | head -c1 >/dev/null; exit \\${PIPESTATUS[0]}\"";
+  const int raw = std::system(cmd.c_str());
+  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+  EXPECT_EQ(ReadFile(err), "");
+  std::remove(in.c_str());
+  std::remove(err.c_str());
 }
 
 TEST(CliTest, WriteErrorsAreFailures) {

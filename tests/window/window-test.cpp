@@ -362,6 +362,60 @@ TEST_F(WindowTest, TheCustomMarker) {
   EXPECT_TRUE(IsWindowEnabled(C(Control::编辑框4)));
 }
 
+// Puts a Unicode text on the clipboard, as another program would.
+void PutOnClipboard(const std::wstring& text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * 2);
+  memcpy(GlobalLock(block), text.c_str(), (text.size() + 1) * 2);
+  GlobalUnlock(block);
+  SetClipboardData(CF_UNICODETEXT, block);
+  CloseClipboard();
+}
+
+TEST_F(WindowTest, BadInputLeavesTheOutputAsItWas) {
+  // A character outside GBK arrives as the code page's default character; nothing breaks.
+  PutOnClipboard(L"\u4E2D\U0001F600\u6587");
+  Click(Control::按钮2);
+  EXPECT_EQ(Text(Control::编辑框1).substr(0, 1), L"\u4E2D");
+  EXPECT_EQ(Text(Control::编辑框1).back(), L'\u6587');
+  Click(Control::斜字);
+  EXPECT_FALSE(Text(Control::编辑框2).empty());
+
+  for (const wchar_t* count : {L"-5", L"99999999999", L"0", L"abc", L""}) {
+    SetText(Control::编辑框3, count);
+    SetText(Control::编辑框2, L"keep");
+    Click(Control::转换);
+    EXPECT_EQ(Text(Control::编辑框2), L"keep");
+  }
+
+  // A lone CR in the output box is a line of one byte: its cell count is 0.
+  SetText(Control::编辑框2, L"\r");
+  PostMessageW(C(Control::美化), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+  Pump();
+  EXPECT_EQ(Text(Control::编辑框2), L"\u2191\r\n");
+}
+
+TEST_F(WindowTest, AMegabytePaste) {
+  std::wstring big;
+  for (int i = 0; i < 512 * 1024; ++i) big += static_cast<wchar_t>(0x4E00 + i % 200);
+  PutOnClipboard(big);
+  Click(Control::按钮2);
+  EXPECT_EQ(Text(Control::编辑框1).size(), big.size());
+  SetText(Control::编辑框2, L"keep");
+  Click(Control::斜字);  // 512 Ki cells: a staircase far past the length limit
+  EXPECT_EQ(Text(Control::编辑框2), L"keep");
+  SetText(Control::编辑框3, L"1000");
+  Click(Control::选择框3);  // traditional off: the text comes back whole, column by column
+  Click(Control::转换);
+  const std::wstring out = Text(Control::编辑框2);
+  // 1 MiB in columns of 2000 bytes: 525 columns, the last one holding 288 characters; a row is its
+  // characters, blank cells of two spaces, and CR LF.
+  EXPECT_EQ(out.size(), 288u * (525 + 2) + 712u * (2 + 524 + 2));
+  EXPECT_EQ(out.substr(out.size() - 2), L"\r\n");
+  EXPECT_EQ(out.substr(out.size() - 3, 1), std::wstring(1, big[999]));  // row 1000 ends in cell 1000
+}
+
 TEST_F(WindowTest, ClosingEndsTheMessageLoopWithExitCodeZero) {
   PostMessageW(W(), WM_CLOSE, 0, 0);
   EXPECT_EQ(window_->RunMessageLoop(), 0);
