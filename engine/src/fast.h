@@ -120,10 +120,14 @@ struct BlockChars {
 inline BlockChars ScanBlock(const unsigned char* p, bool trail_first) {
   BlockChars c;
   c.high = HighMask(p);
-  const std::uint64_t h = c.high & ~static_cast<std::uint64_t>(trail_first);
+  const std::uint64_t h = c.high;
   const std::uint64_t starts = h & ~(h << 1);
   const std::uint64_t in_even_runs = h & ~(h + (starts & kEvenBits));
-  c.leads = (in_even_runs & kEvenBits) | (h & ~in_even_runs & ~kEvenBits);
+  const std::uint64_t leads = (in_even_runs & kEvenBits) | (h & ~in_even_runs & ~kEvenBits);
+  // With byte 0 a trail, a run at byte 0 starts one byte later and its leads change parity.
+  // Worked out both ways, so that the block before only has to pick one.
+  const std::uint64_t first_run = h & ~(h + 1);
+  c.leads = trail_first ? (leads ^ first_run) & ~1ull : leads;
   const std::uint64_t trails = (c.leads << 1) | static_cast<std::uint64_t>(trail_first);
   c.singles = ~trails & ~c.high;
   c.last_is_lead = (c.leads >> 63) != 0;

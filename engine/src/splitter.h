@@ -47,16 +47,22 @@ class Splitter {
   // The same walk for a two-byte delimiter such as "\r\n", the program's only one.
   bool NextPair(TextView& piece, const char* s, std::size_t n) {
     const char d0 = d_[0], d1 = d_[1];
-    const bool line_break = d0 == '\r' && d1 == '\n';
-    while (cur_ + 2 <= n) {
-      if (line_break && cur_ + 8 <= n) {
-        // Four whole characters, or eight one-byte ones without a CR: no line break starts here.
-        const std::uint64_t v = Load8(reinterpret_cast<const unsigned char*>(s) + cur_);
-        if (AllHigh(v) || (AllLow(v) && !HasByte(v, '\r'))) {
-          cur_ += 8;
-          continue;
+    if (d0 == '\r' && d1 == '\n') {
+      // Whole blocks: the first line break at a character start, if any.
+      const auto* u = reinterpret_cast<const unsigned char*>(s);
+      bool trail_first = false;
+      while (cur_ + 65 <= n) {
+        const BlockChars c = ScanBlock(u + cur_, trail_first);
+        if (const std::uint64_t breaks = LineBreaks(u + cur_, c, u[cur_ + 64])) {
+          cur_ += static_cast<std::size_t>(LowestBit(breaks));
+          return Emit(piece, cur_ + 2);
         }
+        trail_first = c.last_is_lead;
+        cur_ += 64;
       }
+      if (trail_first) ++cur_;
+    }
+    while (cur_ + 2 <= n) {
       if (s[cur_] == d0 && s[cur_ + 1] == d1) return Emit(piece, cur_ + 2);
       cur_ += static_cast<unsigned char>(s[cur_]) < 0x80 ? 1 : 2;
     }

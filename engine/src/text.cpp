@@ -59,20 +59,38 @@ TextList SplitText(TextView t, TextView delimiter) {
 Text RemoveLineBreaks(TextView t) {
   const unsigned char* s = Bytes(t);
   const std::size_t n = t.size();
-  Text r = detail::UninitializedText(n);
+  Text r(n + 64, '\0');  // room for the block copies' overrun
   unsigned char* out = Bytes(r);
   std::size_t i = 0, o = 0;
-  while (i + 2 <= n) {
-    if (i + 8 <= n) {
-      // Four whole characters, or eight one-byte ones without a CR: nothing to delete.
-      const std::uint64_t v = Load8(s + i);
-      if (AllHigh(v) || (AllLow(v) && !detail::HasByte(v, '\r'))) {
-        Store8(out + o, v);
-        i += 8;
-        o += 8;
-        continue;
-      }
+  bool trail_first = false, lf_first = false;
+  // Whole blocks, with room after each for the copies' overrun on the input side too.
+  for (; i + 80 <= n; i += 64) {
+    const detail::BlockChars c = detail::ScanBlock(s + i, trail_first);
+    const std::uint64_t breaks = detail::LineBreaks(s + i, c, s[i + 64]) & ~std::uint64_t{lf_first};
+    const std::uint64_t gone = breaks | (breaks << 1) | std::uint64_t{lf_first};
+    trail_first = c.last_is_lead;
+    lf_first = (breaks >> 63) != 0;
+    if (gone == 0) {
+      detail::CopyShort(out + o, s + i, 64);
+      o += 64;
+      continue;
     }
+    // Copy the runs between the deleted bytes.
+    std::size_t from = 0;
+    for (std::uint64_t left = gone; left;) {
+      const std::size_t at = static_cast<std::size_t>(detail::LowestBit(left));
+      left &= left - 1;
+      detail::CopyShort(out + o, s + i + from, at - from);
+      o += at - from;
+      from = at + 1;
+    }
+    detail::CopyShort(out + o, s + i + from, 64 - from);
+    o += 64 - from;
+  }
+  if (lf_first) ++i;  // the LF of a line break the last block deleted
+  // A trail first is copied as it is; the walk goes on after it.
+  if (trail_first) out[o++] = s[i++];
+  while (i + 2 <= n) {
     if (s[i] == '\r' && s[i + 1] == '\n') {
       i += 2;
     } else if (IsLeadByte(s[i])) {

@@ -45,30 +45,30 @@ inline void Step(const unsigned char* s, std::size_t n, std::size_t& i, bool rem
 
 namespace {
 
-// The per-block facts both walks need. A block is taken only with a byte after it, so that a
-// lead at its end has its trail and a CR at its end can be seen to start a line break.
+// The per-block facts both walks need. Blocks follow one another every 64 bytes; what crosses
+// from one to the next is whether byte 0 is the trail of the block before's last lead, or the
+// LF of a line break whose CR ended the block before. A block is taken only with a byte after it.
 struct WorkingBlock {
   BlockChars c;
   std::uint64_t printable;  // one-byte characters with a full-width form
-  std::uint64_t control;    // one-byte characters without one
   std::uint64_t breaks;     // "\r\n" starting here
-  std::uint64_t dropped;    // characters that remove spaces deletes (leads of A1 A1, spaces)
-  bool ends_in_break;       // the block's last byte is the CR of a line break
+  std::uint64_t gone;       // bytes that give nothing: line breaks, and what remove spaces deletes
+  std::uint64_t dropped;    // spaces and leads of A1 A1, when spaces are removed
 
-  WorkingBlock(const unsigned char* p, bool remove_spaces) : c(ScanBlock(p, false)) {
-    control = (SignedBelowMask<0x20>(p) | EqualMask<0x7F>(p)) & c.singles;
+  WorkingBlock(const unsigned char* p, bool trail_first, bool lf_first, bool remove_spaces)
+      : c(ScanBlock(p, trail_first)) {
+    const std::uint64_t control = (SignedBelowMask<0x20>(p) | EqualMask<0x7F>(p)) & c.singles;
     printable = c.singles & ~control;
-    breaks = LineBreaks(p, c, p[64]);
-    ends_in_break = (breaks >> 63) != 0;
+    breaks = LineBreaks(p, c, p[64]) & ~static_cast<std::uint64_t>(lf_first);
     dropped = 0;
     if (remove_spaces) {
       const std::uint64_t a1 = EqualMask<0xA1>(p);
       const std::uint64_t a1_after = (a1 >> 1) | (static_cast<std::uint64_t>(p[64] == 0xA1) << 63);
       dropped = (printable & EqualMask<' '>(p)) | (c.leads & a1 & a1_after);
     }
+    gone = breaks | (breaks << 1) | dropped | static_cast<std::uint64_t>(lf_first);
   }
-  // Bytes of the next block's first position already taken here (a trail or the LF of a break).
-  std::size_t Overhang() const { return (c.last_is_lead || ends_in_break) ? 1 : 0; }
+  bool ends_in_break() const { return (breaks >> 63) != 0; }
 };
 
 }  // namespace
@@ -79,17 +79,20 @@ std::size_t WorkingText::Length() const {
   const bool remove_spaces = steps_.remove_spaces;
   const std::uint16_t* pairs = pairs_;
   std::size_t length = 0, i = 0;
+  bool trail_first = false, lf_first = false;
   // No pair converts to the ideographic space, so the spaces are those of the input.
-  while (i + 65 <= n) {
-    // Each lead gives its two bytes (its trail may be the next block's first byte), each
-    // printable byte two, each control byte one; line breaks and dropped spaces give none.
-    const WorkingBlock b(s + i, remove_spaces);
-    length += 64 + (b.c.last_is_lead ? 1 : 0) + Bits(b.printable);
-    if (b.breaks | b.dropped) {
-      length -= 2 * (Bits(b.breaks & ~(1ull << 63)) + Bits(b.dropped)) + (b.ends_in_break ? 1 : 0);
+  for (; i + 65 <= n; i += 64) {
+    // Every byte counts one, a lead one more for its trail (wherever that is), a printable byte
+    // one more for its full-width form; line breaks and dropped characters give nothing.
+    const WorkingBlock b(s + i, trail_first, lf_first, remove_spaces);
+    length += 64 + (b.c.last_is_lead ? 1 : 0) - (trail_first ? 1 : 0) + Bits(b.printable);
+    if (b.gone) {
+      length -= Bits(b.breaks | (b.breaks << 1)) + (lf_first ? 1 : 0) + 2 * Bits(b.dropped);
     }
-    i += 64 + b.Overhang();
+    trail_first = b.c.last_is_lead;
+    lf_first = b.ends_in_break();
   }
+  if (trail_first || lf_first) ++i;  // taken with the block before
   const auto count = [&length](unsigned char, unsigned char, int k) { length += k; };
   while (i < n) Step(s, n, i, remove_spaces, pairs, count);
   return length;
@@ -107,22 +110,21 @@ std::size_t WorkingText::Read(unsigned char* out, std::size_t want) {
   const bool remove_spaces = steps_.remove_spaces;
   const std::uint16_t* pairs = pairs_;
   std::size_t i = at_;
+  bool trail_first = false, lf_first = false;
   // Whole blocks while their output (at most two bytes a byte, and a trail) surely fits, with
   // room on both sides for the fixed 64-byte copies' overrun.
-  while (i + 144 <= n && o + 208 <= want) {
-    const WorkingBlock b(s + i, remove_spaces);
+  for (; i + 144 <= n && o + 208 <= want; i += 64) {
+    const WorkingBlock b(s + i, trail_first, lf_first, remove_spaces);
     const unsigned char* p = s + i;
     const std::size_t end = 64 + (b.c.last_is_lead ? 1 : 0);
+    std::size_t from = trail_first ? 1 : 0;
+    trail_first = b.c.last_is_lead;
+    lf_first = b.ends_in_break();
     if (b.c.singles == 0 && b.dropped == 0 && !pairs) {  // only two-byte characters
-      CopyShort(out + o, p, end);
-      o += end;
-      i += 64 + b.Overhang();
+      CopyShort(out + o, p + from, 64);
+      o += end - from;
       continue;
     }
-    // Bytes that give nothing: line breaks, and what remove spaces deletes.
-    const std::uint64_t gone = b.breaks | (b.breaks << 1) | b.dropped;
-    std::uint64_t specials = b.c.singles | b.dropped;
-    std::size_t from = 0;
     // Bytes [from, to) are whole two-byte characters.
     const auto pairs_to = [&](std::size_t to) {
       if (!pairs) {
@@ -135,6 +137,7 @@ std::size_t WorkingText::Read(unsigned char* out, std::size_t want) {
         std::memcpy(out + o, &pair, 2);
       }
     };
+    std::uint64_t specials = b.c.singles | b.dropped;
     while (specials) {
       const int at = LowestBit(specials);
       specials &= specials - 1;
@@ -145,12 +148,12 @@ std::size_t WorkingText::Read(unsigned char* out, std::size_t want) {
       const bool wide = (b.printable & bit) != 0;
       out[o] = wide ? FullWidthLead(c) : c;
       out[o + 1] = FullWidthTrail(c);
-      o += (gone & bit) ? 0 : (wide ? 2 : 1);
+      o += (b.gone & bit) ? 0 : (wide ? 2 : 1);
       from = static_cast<std::size_t>(at) + ((b.c.leads & bit) ? 2 : 1);
     }
     if (from < end) pairs_to(end);
-    i += 64 + b.Overhang();
   }
+  if (trail_first || lf_first) ++i;  // taken with the block before
   const auto put = [&](unsigned char lead, unsigned char trail, int k) {
     out[o] = lead;
     out[o + 1] = trail;

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "quillora/traditional.h"
 #include "support/bytes.h"
+#include "support/random-text.h"
+#include "support/reference.h"
 
 namespace quillora {
 namespace {
@@ -158,6 +163,21 @@ TEST(TextTest, TruncateToInteger) {
                {2.999, 2},      {4294967297.0, 1},    {2147483648.0, INT32_MIN},
                {-2147483649.0, INT32_MAX}, {1e300, 0}};
   for (const Case& c : cases) EXPECT_EQ(TruncateToInteger(c.x), c.value) << c.x;
+}
+
+// The word- and block-at-a-time walks against one-character-at-a-time definitions, on texts long
+// enough to cross many blocks, with every kind of odd byte.
+TEST(TextTest, FastWalksMatchTheDefinitions) {
+  std::mt19937 rng(6);
+  for (int i = 0; i < 400; ++i) {
+    const Text t = test::RandomText(rng, i % 4 ? 300 : 3000);
+    ASSERT_EQ(Hex(RemoveLineBreaks(t)), Hex(test::NaiveRemoveLineBreaks(t))) << Hex(t);
+    ASSERT_EQ(Hex(RemoveAllSpaces(t)), Hex(test::NaiveRemoveAllSpaces(t))) << Hex(t);
+    ASSERT_EQ(Hex(ToFullWidth(t)), Hex(test::NaiveFullWidth(t))) << Hex(t);
+    ASSERT_EQ(Hex(ToHalfWidth(t)), Hex(test::NaiveHalfWidth(t))) << Hex(t);
+    ASSERT_EQ(Hex(ToTraditional(t)), Hex(test::NaiveTraditional(t))) << Hex(t);
+    ASSERT_EQ(SplitText(t, "\r\n"), test::NaiveSplit(t, "\r\n")) << Hex(t);
+  }
 }
 
 }  // namespace
