@@ -117,7 +117,7 @@ MaybeText ClassicalLayout(TextView input, TextView per_column, const ClassicalOp
 
   if (!options.full_width) {
     auto* bytes = reinterpret_cast<unsigned char*>(r.data());
-    r.resize(detail::HalfWidthInto(bytes, r.size(), bytes));
+    r.resize(detail::HalfWidthInto(bytes, r.size(), bytes, true));
   }
   return r;
 }

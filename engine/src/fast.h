@@ -50,7 +50,8 @@ inline int CountByte(std::uint64_t v, unsigned char b) {
 inline Text UninitializedText(std::size_t n) {
   Text t;
 #ifdef __cpp_lib_string_resize_and_overwrite
-  t.resize_and_overwrite(n, [](char*, std::size_t size) { return size; });
+  // Return n itself: some libraries hand the operation the grown capacity instead of n.
+  t.resize_and_overwrite(n, [n](char*, std::size_t) { return n; });
 #else
   t.resize(n);
 #endif
@@ -88,7 +89,18 @@ template <unsigned char B>
 inline std::uint64_t SignedBelowMask(const unsigned char* p) {
   return BlockMask(p, [](__m128i v) { return _mm_cmplt_epi8(v, _mm_set1_epi8(static_cast<char>(B))); });
 }
+// One-byte characters 0x20 to 0x7E: the printable ASCII.
+inline std::uint64_t PrintableMask(const unsigned char* p) {
+  return BlockMask(p, [](__m128i v) {
+    return _mm_and_si128(_mm_cmpgt_epi8(v, _mm_set1_epi8(0x1F)), _mm_cmplt_epi8(v, _mm_set1_epi8(0x7F)));
+  });
+}
 #else
+inline std::uint64_t PrintableMask(const unsigned char* p) {
+  std::uint64_t m = 0;
+  for (int k = 0; k < 64; ++k) m |= static_cast<std::uint64_t>(p[k] >= 0x20 && p[k] <= 0x7E) << k;
+  return m;
+}
 inline std::uint64_t HighMask(const unsigned char* p) {
   std::uint64_t m = 0;
   for (int k = 0; k < 64; ++k) m |= static_cast<std::uint64_t>(p[k] >> 7) << k;
@@ -152,10 +164,21 @@ inline std::size_t Bits(std::uint64_t m) {
   return static_cast<std::size_t>((m * 0x0101010101010101ull) >> 56);
 }
 
+// Copies 64 bytes, whatever fewer the caller needs: fixed steps, no loop to mispredict.
+inline void Copy64(unsigned char* dst, const unsigned char* src) {
+  for (int k = 0; k < 64; k += 16) std::memcpy(dst + k, src + k, 16);
+}
+
 // Copies len bytes (len <= 80) in 16-byte steps: it may read and write up to 15 bytes past the
 // end, so both sides must have that room.
 inline void CopyShort(unsigned char* dst, const unsigned char* src, std::size_t len) {
   for (std::size_t k = 0; k < len; k += 16) std::memcpy(dst + k, src + k, 16);
+}
+
+inline std::uint16_t Load2(const unsigned char* p) {
+  std::uint16_t v;
+  std::memcpy(&v, p, 2);
+  return v;
 }
 
 inline unsigned char* Bytes(Text& t) { return reinterpret_cast<unsigned char*>(t.data()); }
@@ -163,8 +186,8 @@ inline const unsigned char* Bytes(TextView t) {
   return reinterpret_cast<const unsigned char*>(t.data());
 }
 
-// The traditional form of every pair (lead << 8 | trail), as its two bytes in text order;
-// identity wherever the table has no entry.
+// The traditional form of every pair, indexed by its two bytes read as a little-endian word
+// (lead | trail << 8) and giving the result the same way; identity where the table has none.
 const std::uint16_t* TraditionalPairTable();
 // The ASCII byte of every pair that has a half-width form, else 0.
 const unsigned char* HalfWidthPairTable();

@@ -64,14 +64,14 @@ Text RemoveLineBreaks(TextView t) {
   std::size_t i = 0, o = 0;
   bool trail_first = false, lf_first = false;
   // Whole blocks, with room after each for the copies' overrun on the input side too.
-  for (; i + 80 <= n; i += 64) {
+  for (; i + 144 <= n; i += 64) {
     const detail::BlockChars c = detail::ScanBlock(s + i, trail_first);
     const std::uint64_t breaks = detail::LineBreaks(s + i, c, s[i + 64]) & ~std::uint64_t{lf_first};
     const std::uint64_t gone = breaks | (breaks << 1) | std::uint64_t{lf_first};
     trail_first = c.last_is_lead;
     lf_first = (breaks >> 63) != 0;
     if (gone == 0) {
-      detail::CopyShort(out + o, s + i, 64);
+      detail::Copy64(out + o, s + i);
       o += 64;
       continue;
     }
@@ -80,11 +80,11 @@ Text RemoveLineBreaks(TextView t) {
     for (std::uint64_t left = gone; left;) {
       const std::size_t at = static_cast<std::size_t>(detail::LowestBit(left));
       left &= left - 1;
-      detail::CopyShort(out + o, s + i + from, at - from);
+      detail::Copy64(out + o, s + i + from);
       o += at - from;
       from = at + 1;
     }
-    detail::CopyShort(out + o, s + i + from, 64 - from);
+    detail::Copy64(out + o, s + i + from);
     o += 64 - from;
   }
   if (lf_first) ++i;  // the LF of a line break the last block deleted
@@ -129,27 +129,28 @@ Text RemoveAllSpaces(TextView t) {
   return r;
 }
 
+namespace {
+
+// One-byte characters of a block that have a full-width form.
+std::uint64_t PrintableSingles(const unsigned char* p, const detail::BlockChars& c) {
+  return c.singles & detail::PrintableMask(p);
+}
+
+}  // namespace
+
 Text ToFullWidth(TextView t) {
   const unsigned char* s = Bytes(t);
   const std::size_t n = t.size();
+  // The size first: every byte one, a lead one more for its trail, a printable byte one more.
   std::size_t size = 0, i = 0;
+  bool trail_first = false;
+  for (; i + 65 <= n; i += 64) {
+    const detail::BlockChars c = detail::ScanBlock(s + i, trail_first);
+    size += 64 + (c.last_is_lead ? 1 : 0) - (trail_first ? 1 : 0) + detail::Bits(PrintableSingles(s + i, c));
+    trail_first = c.last_is_lead;
+  }
+  if (trail_first) ++i;
   while (i < n) {
-    if (i + 8 <= n) {
-      const std::uint64_t v = Load8(s + i);
-      if (AllHigh(v)) {
-        size += 8;
-        i += 8;
-        continue;
-      }
-      if (AllLow(v)) {
-        // Bytes of 0x20 and above get the high bit from adding 0x60; 0x7F is taken back out.
-        const std::uint64_t printable = (v + 0x6060606060606060ull) & detail::kHighBits;
-        size += 8 + static_cast<std::size_t>(std::popcount(printable)) -
-                static_cast<std::size_t>(detail::CountByte(v, 0x7F));
-        i += 8;
-        continue;
-      }
-    }
     if (!IsLeadByte(s[i])) {
       size += detail::HasFullWidthForm(s[i]) ? 2 : 1;
       ++i;
@@ -160,19 +161,32 @@ Text ToFullWidth(TextView t) {
       break;
     }
   }
-  Text r = detail::UninitializedText(size);
+  Text r = detail::UninitializedText(size + 64);  // room for the block copies' overrun
   unsigned char* out = Bytes(r);
   std::size_t o = 0;
-  for (i = 0; o < size;) {
-    if (i + 8 <= n && o + 8 <= size) {
-      const std::uint64_t v = Load8(s + i);
-      if (AllHigh(v)) {
-        Store8(out + o, v);
-        i += 8;
-        o += 8;
-        continue;
-      }
+  trail_first = false;
+  for (i = 0; i + 144 <= n; i += 64) {
+    const unsigned char* p = s + i;
+    const detail::BlockChars c = detail::ScanBlock(p, trail_first);
+    const std::size_t end = 64 + (c.last_is_lead ? 1 : 0);
+    std::size_t from = trail_first ? 1 : 0;
+    trail_first = c.last_is_lead;
+    // Everything but the printable one-byte characters is copied as it stands.
+    for (std::uint64_t wide = PrintableSingles(p, c); wide;) {
+      const std::size_t at = static_cast<std::size_t>(detail::LowestBit(wide));
+      wide &= wide - 1;
+      detail::Copy64(out + o, p + from);
+      o += at - from;
+      out[o++] = detail::FullWidthLead(p[at]);
+      out[o++] = detail::FullWidthTrail(p[at]);
+      from = at + 1;
     }
+    detail::Copy64(out + o, p + from);
+    out[o + 64] = p[from + 64];  // the trail, when the block ends in a lead
+    o += end - from;
+  }
+  if (trail_first) ++i;
+  for (; o < size;) {
     const unsigned char b = s[i];
     if (!IsLeadByte(b)) {
       if (detail::HasFullWidthForm(b)) {
@@ -188,6 +202,7 @@ Text ToFullWidth(TextView t) {
       i += 2;
     }
   }
+  r.resize(size);
   return r;
 }
 
@@ -202,32 +217,43 @@ const unsigned char* detail::HalfWidthPairTable() {
   return table;
 }
 
-std::size_t detail::HalfWidthInto(const unsigned char* src, std::size_t n, unsigned char* dst) {
+std::size_t detail::HalfWidthInto(const unsigned char* src, std::size_t n, unsigned char* dst,
+                                  bool in_place) {
   const unsigned char* half = HalfWidthPairTable();
   std::size_t i = 0, o = 0;
-  while (i < n) {
-    if (i + 8 <= n) {
-      // Read the word before writing: dst may trail src within the same bytes.
-      const std::uint64_t v = Load8(src + i);
-      if (AllLow(v)) {
-        Store8(dst + o, v);
-        i += 8;
-        o += 8;
-        continue;
-      }
-      if (AllHigh(v)) {  // four whole characters, each one or two bytes after
-        for (int k = 0; k < 4; ++k) {
-          const unsigned char lead = static_cast<unsigned char>(v >> (16 * k));
-          const unsigned char trail = static_cast<unsigned char>(v >> (16 * k + 8));
-          const unsigned char ascii = half[lead << 8 | trail];
-          dst[o] = ascii ? ascii : lead;
-          dst[o + 1] = trail;
-          o += ascii ? 1 : 2;
-        }
-        i += 8;
-        continue;
+  bool trail_first = false;
+  // Copies src[from, to) to the output: exactly when writing over the input itself, in fixed
+  // steps that may overrun otherwise (the caller leaves room).
+  const auto copy = [&](std::size_t from, std::size_t to) {
+    if (in_place) {
+      if (dst + o != src + from) std::memmove(dst + o, src + from, to - from);
+    } else {
+      Copy64(dst + o, src + from);
+      dst[o + 64] = src[from + 64];
+    }
+    o += to - from;
+  };
+  for (; i + 144 <= n; i += 64) {
+    const unsigned char* p = src + i;
+    const BlockChars c = ScanBlock(p, trail_first);
+    const std::size_t end = i + 64 + (c.last_is_lead ? 1 : 0);
+    std::size_t from = i + (trail_first ? 1 : 0);
+    trail_first = c.last_is_lead;
+    // Only characters with lead A1 or A3 can have a half-width form.
+    for (std::uint64_t forms = c.leads & (EqualMask<0xA1>(p) | EqualMask<0xA3>(p)); forms;) {
+      const std::size_t at = i + static_cast<std::size_t>(LowestBit(forms));
+      forms &= forms - 1;
+      const unsigned char lead = src[at], trail = src[at + 1];
+      if (const unsigned char ascii = half[lead << 8 | trail]) {
+        copy(from, at);
+        dst[o++] = ascii;
+        from = at + 2;
       }
     }
+    copy(from, end);
+  }
+  if (trail_first) ++i;
+  while (i < n) {
     const unsigned char b = src[i];
     if (!IsLeadByte(b)) {
       dst[o++] = b;
@@ -249,8 +275,8 @@ std::size_t detail::HalfWidthInto(const unsigned char* src, std::size_t n, unsig
 }
 
 Text ToHalfWidth(TextView t) {
-  Text r = detail::UninitializedText(t.size());
-  r.resize(detail::HalfWidthInto(Bytes(t), t.size(), Bytes(r)));
+  Text r = detail::UninitializedText(t.size() + 64);  // room for the block copies' overrun
+  r.resize(detail::HalfWidthInto(Bytes(t), t.size(), Bytes(r), false));
   return r;
 }
 

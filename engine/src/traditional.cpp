@@ -1,5 +1,6 @@
 #include "quillora/traditional.h"
 
+#include <cstring>
 #include <memory>
 
 #include "fast.h"
@@ -52,7 +53,7 @@ const std::uint16_t* detail::TraditionalPairTable() {
         lead = e[0];
         trail = e[1];
       }
-      t[pair] = static_cast<std::uint16_t>(lead | trail << 8);
+      t[(pair & 0xFF) << 8 | pair >> 8] = static_cast<std::uint16_t>(lead | trail << 8);
     }
     return t;
   }();
@@ -67,21 +68,20 @@ Text ToTraditional(TextView t) {
   Text r = UninitializedText(n);
   unsigned char* out = Bytes(r);
   std::size_t i = 0;
+  const auto put = [out](std::size_t at, std::uint16_t pair) { std::memcpy(out + at, &pair, 2); };
   while (i < n) {
     if (i + 8 <= n) {
       const std::uint64_t v = Load8(s + i);
-      if (AllLow(v)) {
-        Store8(out + i, v);
+      if (AllHigh(v)) {  // four whole characters, each its own look-up
+        put(i, pairs[v & 0xFFFF]);
+        put(i + 2, pairs[(v >> 16) & 0xFFFF]);
+        put(i + 4, pairs[(v >> 32) & 0xFFFF]);
+        put(i + 6, pairs[v >> 48]);
         i += 8;
         continue;
       }
-      if (AllHigh(v)) {  // four whole characters
-        std::uint64_t w = 0;
-        for (int k = 0; k < 4; ++k) {
-          w |= static_cast<std::uint64_t>(pairs[(v >> (16 * k) & 0xFF) << 8 | (v >> (16 * k + 8) & 0xFF)])
-               << (16 * k);
-        }
-        Store8(out + i, w);
+      if (AllLow(v)) {
+        Store8(out + i, v);
         i += 8;
         continue;
       }
@@ -91,9 +91,7 @@ Text ToTraditional(TextView t) {
       ++i;
     } else if (i + 1 < n) {
       // 0x80, 0xFF and trails outside the table map to themselves in the pair table.
-      const std::uint16_t pair = pairs[s[i] << 8 | s[i + 1]];
-      out[i] = static_cast<unsigned char>(pair & 0xFF);
-      out[i + 1] = static_cast<unsigned char>(pair >> 8);
+      put(i, pairs[Load2(s + i)]);
       i += 2;
     } else {
       out[i] = s[i];  // a dangling lead byte stays

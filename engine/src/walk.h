@@ -31,8 +31,9 @@ inline unsigned char HalfWidthOf(unsigned char lead, unsigned char trail) {
   }
 }
 
-// ToHalfWidth over n bytes from src into dst; dst may equal src (the result never grows).
-// Returns the number of bytes written.
-std::size_t HalfWidthInto(const unsigned char* src, std::size_t n, unsigned char* dst);
+// ToHalfWidth over n bytes from src into dst, returning the number of bytes written. With
+// in_place, dst is src (the result never grows); otherwise dst needs 64 bytes of room past the
+// result.
+std::size_t HalfWidthInto(const unsigned char* src, std::size_t n, unsigned char* dst, bool in_place);
 
 }  // namespace quillora::detail

@@ -36,8 +36,8 @@ inline void Step(const unsigned char* s, std::size_t n, std::size_t& i, bool rem
     i = n;  // a dangling lead byte: dropped by the full-width step
     return;
   }
-  std::uint16_t pair = static_cast<std::uint16_t>(b | s[i + 1] << 8);
-  if (pairs) pair = pairs[b << 8 | s[i + 1]];
+  std::uint16_t pair = Load2(s + i);
+  if (pairs) pair = pairs[pair];
   const unsigned char lead = pair & 0xFF, trail = pair >> 8;
   if (!(remove_spaces && lead == 0xA1 && trail == 0xA1)) emit(lead, trail, 2);
   i += 2;
@@ -57,8 +57,7 @@ struct WorkingBlock {
 
   WorkingBlock(const unsigned char* p, bool trail_first, bool lf_first, bool remove_spaces)
       : c(ScanBlock(p, trail_first)) {
-    const std::uint64_t control = (SignedBelowMask<0x20>(p) | EqualMask<0x7F>(p)) & c.singles;
-    printable = c.singles & ~control;
+    printable = c.singles & PrintableMask(p);
     breaks = LineBreaks(p, c, p[64]) & ~static_cast<std::uint64_t>(lf_first);
     dropped = 0;
     if (remove_spaces) {
@@ -121,19 +120,19 @@ std::size_t WorkingText::Read(unsigned char* out, std::size_t want) {
     trail_first = b.c.last_is_lead;
     lf_first = b.ends_in_break();
     if (b.c.singles == 0 && b.dropped == 0 && !pairs) {  // only two-byte characters
-      CopyShort(out + o, p + from, 64);
+      Copy64(out + o, p + from);
       o += end - from;
       continue;
     }
     // Bytes [from, to) are whole two-byte characters.
     const auto pairs_to = [&](std::size_t to) {
       if (!pairs) {
-        CopyShort(out + o, p + from, 64);
+        Copy64(out + o, p + from);
         o += to - from;
         return;
       }
       for (std::size_t k = from; k < to; k += 2, o += 2) {
-        const std::uint16_t pair = pairs[p[k] << 8 | p[k + 1]];
+        const std::uint16_t pair = pairs[Load2(p + k)];
         std::memcpy(out + o, &pair, 2);
       }
     };
