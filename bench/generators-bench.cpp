@@ -121,9 +121,10 @@ void RegisterAll() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Keep freed results in the heap: otherwise glibc returns blocks over 32 MiB to the system at
-  // every free, and memcpy and the generators alike would be timed faulting fresh pages in.
-  mallopt(M_MMAP_THRESHOLD, 1 << 30);
+  // Keep freed results in the heap: otherwise glibc maps large blocks afresh at every allocation
+  // and returns them at every free, and memcpy and the generators alike would be timed faulting
+  // new pages in (what a fresh process does once, whatever it computes).
+  mallopt(M_MMAP_MAX, 0);
   mallopt(M_TRIM_THRESHOLD, -1);
   RegisterAll();
   benchmark::Initialize(&argc, argv);
