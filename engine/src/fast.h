@@ -1,7 +1,6 @@
-// Word-at-a-time helpers for the engine's walks. A walk that stands at a character start and sees
-// eight bytes of 0x80 or above knows they are four whole two-byte characters, and one that sees
-// eight bytes below 0x80 knows they are eight one-byte characters: both cases skip the per-byte
-// decisions, which is where realistic text spends nearly all its time.
+// Helpers for the engine's fast walks: words of eight bytes (a walk at a character start that
+// sees eight bytes of 0x80 or above knows they are four whole two-byte characters), blocks of 64
+// bytes whose character boundaries are found all at once, and results allocated without a fill.
 #pragma once
 
 #include <bit>
@@ -11,7 +10,8 @@
 
 #include "quillora/text.h"
 
-#if defined(__SSE2__) || defined(_M_X64)
+// QUILLORA_NO_SIMD builds the portable loops instead (the sanitizer build tests them).
+#if (defined(__SSE2__) || defined(_M_X64)) && !defined(QUILLORA_NO_SIMD)
 #include <emmintrin.h>
 #define QUILLORA_SSE2 1
 #endif
@@ -22,7 +22,6 @@ namespace quillora::detail {
 static_assert(std::endian::native == std::endian::little);
 
 inline constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
-inline constexpr std::uint64_t kOnes = 0x0101010101010101ull;
 
 inline std::uint64_t Load8(const unsigned char* p) {
   std::uint64_t v;
@@ -32,20 +31,6 @@ inline std::uint64_t Load8(const unsigned char* p) {
 inline void Store8(unsigned char* p, std::uint64_t v) { std::memcpy(p, &v, 8); }
 inline bool AllHigh(std::uint64_t v) { return (v & kHighBits) == kHighBits; }
 inline bool AllLow(std::uint64_t v) { return (v & kHighBits) == 0; }
-// Whether any of the eight bytes equals b.
-inline bool HasByte(std::uint64_t v, unsigned char b) {
-  const std::uint64_t x = v ^ (kOnes * b);
-  return ((x - kOnes) & ~x & kHighBits) != 0;
-}
-
-// How many of the eight bytes equal b.
-inline int CountByte(std::uint64_t v, unsigned char b) {
-  constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
-  const std::uint64_t x = v ^ (kOnes * b);
-  const std::uint64_t zero = ~(((x & kLow7) + kLow7) | x | kLow7);  // high bit of each zero byte
-  return std::popcount(zero);
-}
-
 // A text of n bytes whose content the caller writes in full; spares the zero fill.
 inline Text UninitializedText(std::size_t n) {
   Text t;
@@ -66,8 +51,7 @@ inline Text UninitializedText(std::size_t n) {
 
 inline constexpr std::uint64_t kEvenBits = 0x5555555555555555ull;
 
-// Bit k set where byte k of the 64 at p has its high bit set / equals b / is below b (as a
-// signed byte: every byte of 0x80 or above counts as below too).
+// Bit k set where byte k of the 64 at p has its high bit set / equals B / is printable ASCII.
 #ifdef QUILLORA_SSE2
 template <class Test>
 inline std::uint64_t BlockMask(const unsigned char* p, Test test) {
@@ -84,10 +68,6 @@ inline std::uint64_t HighMask(const unsigned char* p) {
 template <unsigned char B>
 inline std::uint64_t EqualMask(const unsigned char* p) {
   return BlockMask(p, [](__m128i v) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(B))); });
-}
-template <unsigned char B>
-inline std::uint64_t SignedBelowMask(const unsigned char* p) {
-  return BlockMask(p, [](__m128i v) { return _mm_cmplt_epi8(v, _mm_set1_epi8(static_cast<char>(B))); });
 }
 // One-byte characters 0x20 to 0x7E: the printable ASCII.
 inline std::uint64_t PrintableMask(const unsigned char* p) {
@@ -110,12 +90,6 @@ template <unsigned char B>
 inline std::uint64_t EqualMask(const unsigned char* p) {
   std::uint64_t m = 0;
   for (int k = 0; k < 64; ++k) m |= static_cast<std::uint64_t>(p[k] == B) << k;
-  return m;
-}
-template <unsigned char B>
-inline std::uint64_t SignedBelowMask(const unsigned char* p) {
-  std::uint64_t m = 0;
-  for (int k = 0; k < 64; ++k) m |= static_cast<std::uint64_t>(p[k] < B || p[k] >= 0x80) << k;
   return m;
 }
 #endif
@@ -167,12 +141,6 @@ inline std::size_t Bits(std::uint64_t m) {
 // Copies 64 bytes, whatever fewer the caller needs: fixed steps, no loop to mispredict.
 inline void Copy64(unsigned char* dst, const unsigned char* src) {
   for (int k = 0; k < 64; k += 16) std::memcpy(dst + k, src + k, 16);
-}
-
-// Copies len bytes (len <= 80) in 16-byte steps: it may read and write up to 15 bytes past the
-// end, so both sides must have that room.
-inline void CopyShort(unsigned char* dst, const unsigned char* src, std::size_t len) {
-  for (std::size_t k = 0; k < len; k += 16) std::memcpy(dst + k, src + k, 16);
 }
 
 inline std::uint16_t Load2(const unsigned char* p) {

@@ -13,11 +13,7 @@ namespace quillora {
 
 using detail::IsLeadByte;
 
-using detail::AllHigh;
-using detail::AllLow;
 using detail::Bytes;
-using detail::Load8;
-using detail::Store8;
 
 bool IsEmpty(TextView t) { return t.empty(); }
 
