@@ -1,9 +1,9 @@
 // Throughput of every generator and text operation, in bytes of result per second, beside memcpy
 // of the same number of bytes in the same run. bench/run turns the output into one table.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <cstring>
-#include <malloc.h>
 #include <map>
 #include <random>
 #include <string>
@@ -23,13 +23,14 @@ using namespace quillora;
 // ASCII and a line break every 40 characters or so.
 Text Sample(std::size_t bytes) {
   static const char* const kPieces[] = {
-      "\xD6\xD0", "\xCE\xC4", "\xB9\xFA", "\xBA\xF3", "\xC0\xEF", "\xB5\xC4", "\xCA\xC7", "\xD4\xDA",
-      "\xCB\xB5", "\xD5\xE2", "\xC3\xE6", "\xBA\xC3", "\xA3\xAC", "\xA1\xA3", "\xA1\xB0", "\xA1\xB1",
-      "\xCE\xD2", "\xC8\xCB", "\xD3\xD0", "\xC1\xCB", "ab",       "12",       " ",        "\r\n",
+      "\xD6\xD0", "\xCE\xC4", "\xB9\xFA", "\xBA\xF3", "\xC0\xEF", "\xB5\xC4",
+      "\xCA\xC7", "\xD4\xDA", "\xCB\xB5", "\xD5\xE2", "\xC3\xE6", "\xBA\xC3",
+      "\xA3\xAC", "\xA1\xA3", "\xA1\xB0", "\xA1\xB1", "\xCE\xD2", "\xC8\xCB",
+      "\xD3\xD0", "\xC1\xCB", "ab",       "12",       " ",        "\r\n",
   };
   std::mt19937 rng(1);
-  std::discrete_distribution<int> pick({9, 9, 6, 4, 4, 9, 8, 8, 5, 6, 3, 4, 5, 4, 2, 2, 6, 6, 6, 6,
-                                        1, 1, 1, 0.6});
+  std::discrete_distribution<int> pick(
+      {9, 9, 6, 4, 4, 9, 8, 8, 5, 6, 3, 4, 5, 4, 2, 2, 6, 6, 6, 6, 1, 1, 1, 0.6});
   Text t;
   t.reserve(bytes + 2);
   while (t.size() < bytes) t += kPieces[pick(rng)];

@@ -136,8 +136,8 @@ constexpr UINT kGbk = 936;
 // Converts the code page 936 sequence s[i..i+len) to UTF-8; false if it is not valid.
 bool GbkSequenceToUtf8(std::string_view s, std::string& out) {
   wchar_t wide[2];
-  const int n = MultiByteToWideChar(kGbk, MB_ERR_INVALID_CHARS, s.data(), static_cast<int>(s.size()),
-                                    wide, 2);
+  const int n = MultiByteToWideChar(kGbk, MB_ERR_INVALID_CHARS, s.data(),
+                                    static_cast<int>(s.size()), wide, 2);
   if (n <= 0) return false;
   char utf8[8];
   const int m = WideCharToMultiByte(CP_UTF8, 0, wide, n, utf8, sizeof utf8, nullptr, nullptr);

@@ -1,4 +1,6 @@
 // The `quillora` command: one generator of the engine over a file or standard input.
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -8,8 +10,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <sys/stat.h>
 
 #include "encoding.h"
 #include "quillora/classical.h"
@@ -39,7 +39,9 @@ constexpr std::string_view kLineEnd = "\n";
 
 enum Exit { kOk = 0, kFailed = 1, kUsage = 2, kNoResult = 3 };
 
-void Say(std::string_view line) { std::fprintf(stderr, "quillora: %.*s\n", static_cast<int>(line.size()), line.data()); }
+void Say(std::string_view line) {
+  std::fprintf(stderr, "quillora: %.*s\n", static_cast<int>(line.size()), line.data());
+}
 
 struct Settings {
   bool utf8 = true;
@@ -58,7 +60,8 @@ struct Outcome {
 // A generator's result; past its input checks, no result can only mean the size limit.
 Outcome Checked(MaybeText r) {
   if (r) return {std::move(r), ""};
-  return {std::nullopt, "the result would be larger than " + std::to_string(kMaxTextLength) + " bytes"};
+  return {std::nullopt,
+          "the result would be larger than " + std::to_string(kMaxTextLength) + " bytes"};
 }
 
 struct Option {
@@ -126,20 +129,23 @@ const std::vector<Command>& Commands() {
 }
 
 void PrintUsage(std::FILE* to) {
-  std::fprintf(to, "usage: quillora COMMAND [OPTIONS] [FILE]\n       quillora --help | --version\n\n"
-                   "Reads FILE (or standard input) whole and writes the result to standard output.\n\n"
-                   "commands:\n");
+  std::fprintf(to,
+               "usage: quillora COMMAND [OPTIONS] [FILE]\n       quillora --help | --version\n\n"
+               "Reads FILE (or standard input) whole and writes the result to standard output.\n\n"
+               "commands:\n");
   for (const Command& c : Commands()) {
-    std::fprintf(to, "  %-12s %.*s\n", std::string(c.name).c_str(), static_cast<int>(c.summary.size()),
-                 c.summary.data());
+    std::fprintf(to, "  %-12s %.*s\n", std::string(c.name).c_str(),
+                 static_cast<int>(c.summary.size()), c.summary.data());
   }
-  std::fprintf(to, "\n'quillora COMMAND --help' shows a command's options.\n"
-                   "Exit status: 0 result written, 1 input or output error, 2 usage error, 3 no result.\n");
+  std::fprintf(
+      to,
+      "\n'quillora COMMAND --help' shows a command's options.\n"
+      "Exit status: 0 result written, 1 input or output error, 2 usage error, 3 no result.\n");
 }
 
 void PrintCommandHelp(const Command& c) {
-  std::printf("usage: quillora %s [OPTIONS] [FILE]\n\n%s.\n\noptions:\n", std::string(c.name).c_str(),
-              std::string(c.summary).c_str());
+  std::printf("usage: quillora %s [OPTIONS] [FILE]\n\n%s.\n\noptions:\n",
+              std::string(c.name).c_str(), std::string(c.summary).c_str());
   const auto row = [](const Option& o) {
     std::string names = o.short_name.empty() ? "    " : std::string(o.short_name) + ", ";
     names += o.long_name;
@@ -173,7 +179,8 @@ bool ReadAll(std::FILE* f, std::string& out) {
 
 // Writes everything and flushes; a closed pipe ends quietly, any other failure is reported.
 int WriteAll(std::string_view bytes) {
-  if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0) {
+  if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
+      std::fflush(stdout) == 0) {
     return kOk;
   }
   if (errno != EPIPE) Say(std::string("cannot write standard output: ") + std::strerror(errno));
@@ -253,8 +260,8 @@ int Run(const std::vector<std::string>& args) {
 
   // Arguments are UTF-8 whatever the encoding of the input.
   std::string error;
-  for (auto [text, what] : {std::pair{&settings.per_column, "--per-column"},
-                            std::pair{&settings.marker, "--marker"}}) {
+  for (auto [text, what] :
+       {std::pair{&settings.per_column, "--per-column"}, std::pair{&settings.marker, "--marker"}}) {
     std::string gbk;
     if (!Utf8ToGbk(*text, gbk, error)) return usage_error(std::string(what) + ": " + error);
     *text = std::move(gbk);
@@ -304,7 +311,8 @@ int Run(const std::vector<std::string>& args) {
   if (!out.empty() && out.back() != '\n') out.append(kLineEnd);
   if (replaced > 0) {
     Say("warning: " + std::to_string(replaced) +
-        " byte(s) of the result are not valid GBK (a cell can split a character); written as U+FFFD");
+        " byte(s) of the result are not valid GBK (a cell can split a character); written as "
+        "U+FFFD");
   }
   return WriteAll(out);
 }

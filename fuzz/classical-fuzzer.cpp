@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   const int n = in.ConsumeIntegralInRange(-3, 40);
   const ClassicalOptions o{in.ConsumeBool(), in.ConsumeBool(), in.ConsumeBool()};
   const std::string bytes = in.ConsumeRemainingBytesAsString();
-  const Text rest = fuzz::AsText(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+  const Text rest =
+      fuzz::AsText(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
   const MaybeText r = ClassicalLayout(rest, std::to_string(n), o);
   LAW(r.has_value() == (!rest.empty() && n > 0), "input", rest);
   if (!r) return 0;
@@ -29,13 +30,14 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   const std::size_t columns = w.size() / (2 * static_cast<std::size_t>(n)) + 1;
   // Rows are 2C + 2 bytes; the row holding the odd last byte (if any) is one byte shorter. The
   // rows are cut by these lengths: a cell may hold CR or LF bytes, or a lead that takes the CR.
-  const std::size_t odd = w.size() % 2, odd_row = w.size() / 2 - (columns - 1) * static_cast<std::size_t>(n);
+  const std::size_t odd = w.size() % 2,
+                    odd_row = w.size() / 2 - (columns - 1) * static_cast<std::size_t>(n);
   TextList lines;
   std::size_t at_row = 0;
   for (std::size_t j = 0; j < static_cast<std::size_t>(n); ++j) {
     const std::size_t length = 2 * columns + 2 - (odd && j == odd_row ? 1 : 0);
-    LAW(at_row + length <= r->size() && r->compare(at_row + length - 2, 2, "\r\n") == 0, "input", rest,
-        "got", *r);
+    LAW(at_row + length <= r->size() && r->compare(at_row + length - 2, 2, "\r\n") == 0, "input",
+        rest, "got", *r);
     lines.push_back(r->substr(at_row, length - 2));
     at_row += length;
   }
@@ -44,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   for (std::size_t c = 0; c < columns; ++c) {  // the rightmost column holds the text's start
     for (std::size_t j = 0; j < lines.size(); ++j) {
       // The odd cell (one byte) is the first of its line and shifts nothing before it.
-      const std::size_t at = 2 * (columns - 1 - c) - (lines[j].size() < 2 * columns && c + 1 < columns ? 1 : 0);
+      const std::size_t at =
+          2 * (columns - 1 - c) - (lines[j].size() < 2 * columns && c + 1 < columns ? 1 : 0);
       read += lines[j].substr(at, lines[j].size() < 2 * columns && c + 1 == columns ? 1 : 2);
     }
   }

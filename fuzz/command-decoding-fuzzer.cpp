@@ -37,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   std::string gbk, error, back;
   if (cli::Utf8ToGbk(bytes, gbk, error)) {
     LAW(error.empty(), "input", bytes);
-    LAW((cli::FindZeroByte(gbk) == std::string::npos) == (cli::FindZeroByte(bytes) == std::string::npos),
+    LAW((cli::FindZeroByte(gbk) == std::string::npos) ==
+            (cli::FindZeroByte(bytes) == std::string::npos),
         "input", bytes);
     for (std::size_t i = 0; i < gbk.size(); ++i) {
       if (gbk[i] == '\n') LAW(i > 0 && gbk[i - 1] == '\r', "input", bytes, "gbk", gbk);

@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   const std::string m = in.ConsumeRandomLengthString(8);
   const std::string bytes = in.ConsumeRemainingBytesAsString();
   const Text marker = fuzz::AsText(reinterpret_cast<const unsigned char*>(m.data()), m.size());
-  const Text source = fuzz::AsText(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+  const Text source =
+      fuzz::AsText(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
   const MaybeText r = DecorateText(source, marker);
   LAW(r.has_value() == !marker.empty(), "marker", marker);
   if (!r) return 0;

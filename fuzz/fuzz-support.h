@@ -8,13 +8,13 @@
 
 #include "support/bytes.h"
 
-#define LAW(cond, ...)                                                      \
-  do {                                                                      \
-    if (!(cond)) {                                                          \
+#define LAW(cond, ...)                                                             \
+  do {                                                                             \
+    if (!(cond)) {                                                                 \
       std::fprintf(stderr, "law broken: %s (%s:%d)\n", #cond, __FILE__, __LINE__); \
-      quillora::fuzz::Explain(__VA_ARGS__);                                 \
-      std::abort();                                                         \
-    }                                                                       \
+      quillora::fuzz::Explain(__VA_ARGS__);                                        \
+      std::abort();                                                                \
+    }                                                                              \
   } while (0)
 
 namespace quillora::fuzz {

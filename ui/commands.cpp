@@ -68,17 +68,29 @@ void EnableCustomMarker(Platform& p) {
 
 void RunCommand(Command command, Platform& p) {
   switch (command) {
-    case Command::kNone: return;
-    case Command::kClassical: return Classical(p);
-    case Command::kSlanted: return Slanted(p);
-    case Command::kDecorate: return Decorate(p);
-    case Command::kPaste: return p.WriteText(Control::编辑框1, p.ReadClipboard());
-    case Command::kCopy: p.WriteClipboard(p.ReadText(Control::编辑框2)); return;
-    case Command::kWiden: return p.SetWindowWidth(kWideWidth);
-    case Command::kNarrow: return p.SetWindowWidth(kNarrowWidth);
-    case Command::kOpenSite: return p.OpenAddress(kMakerAddress);
-    case Command::kSelectCustomMarker: return SelectCustomMarker(p);
-    case Command::kEnableCustomMarker: return EnableCustomMarker(p);
+    case Command::kNone:
+      return;
+    case Command::kClassical:
+      return Classical(p);
+    case Command::kSlanted:
+      return Slanted(p);
+    case Command::kDecorate:
+      return Decorate(p);
+    case Command::kPaste:
+      return p.WriteText(Control::编辑框1, p.ReadClipboard());
+    case Command::kCopy:
+      p.WriteClipboard(p.ReadText(Control::编辑框2));
+      return;
+    case Command::kWiden:
+      return p.SetWindowWidth(kWideWidth);
+    case Command::kNarrow:
+      return p.SetWindowWidth(kNarrowWidth);
+    case Command::kOpenSite:
+      return p.OpenAddress(kMakerAddress);
+    case Command::kSelectCustomMarker:
+      return SelectCustomMarker(p);
+    case Command::kEnableCustomMarker:
+      return EnableCustomMarker(p);
   }
 }
 

@@ -8,10 +8,12 @@
 namespace quillora::ui {
 
 // The controls, in the order in which they are created (also their tab order).
+// clang-format off
 enum class Control : int {
   编辑框1, 标签1, 编辑框3, 标签2, 转换, 编辑框2, 标签3, 按钮2, 按钮3, 选择框1, 选择框2,
   按钮4, 分组框1, 单选框1, 单选框2, 单选框3, 编辑框4, 美化, 按钮1, 斜字, 选择框3, 按钮5,
 };
+// clang-format on
 inline constexpr int kControlCount = 22;
 
 enum class Kind {

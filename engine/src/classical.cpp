@@ -42,7 +42,8 @@ void WriteColumns(const Geometry& g, std::int64_t first, std::int64_t count,
   for (std::int64_t j = 0; j < g.rows; ++j) {
     char* dst = out + g.CellAt(first + count - 1, j);  // the leftmost of the block
     const unsigned char* src = block + (count - 1) * column_bytes + 2 * j;
-    for (std::int64_t k = 0; k < count; ++k, dst += 2, src -= column_bytes) std::memcpy(dst, src, 2);
+    for (std::int64_t k = 0; k < count; ++k, dst += 2, src -= column_bytes)
+      std::memcpy(dst, src, 2);
   }
 }
 
@@ -50,12 +51,15 @@ void WriteColumns(const Geometry& g, std::int64_t first, std::int64_t count,
 void WriteLastColumn(const Geometry& g, detail::WorkingText& working, char* out) {
   unsigned char chunk[16 * 1024];
   for (std::int64_t j = 0; j < g.last_cells;) {
-    const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(sizeof chunk / 2, g.last_cells - j)) * 2;
+    const std::size_t want =
+        static_cast<std::size_t>(std::min<std::int64_t>(sizeof chunk / 2, g.last_cells - j)) * 2;
     const std::size_t got = working.Read(chunk, want);
-    for (std::size_t b = 0; b + 2 <= got; b += 2, ++j) std::memcpy(out + j * g.row_size, chunk + b, 2);
+    for (std::size_t b = 0; b + 2 <= got; b += 2, ++j)
+      std::memcpy(out + j * g.row_size, chunk + b, 2);
     if (got < want) break;  // cannot happen: the length was counted from the same walk
   }
-  if (g.odd && working.Read(chunk, 1) == 1) out[g.last_cells * g.row_size] = static_cast<char>(chunk[0]);
+  if (g.odd && working.Read(chunk, 1) == 1)
+    out[g.last_cells * g.row_size] = static_cast<char>(chunk[0]);
   for (std::int64_t j = g.last_cells + (g.odd ? 1 : 0); j < g.rows; ++j) {
     std::memcpy(out + g.RowStart(j), "  ", 2);
   }
@@ -67,7 +71,8 @@ void ScatterColumns(const Geometry& g, detail::WorkingText& working, char* out) 
   unsigned char chunk[64 * 1024];
   std::int64_t left = (g.columns - 1) * g.rows, column = 0, row = 0;
   while (left > 0) {
-    const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(sizeof chunk / 2, left)) * 2;
+    const std::size_t want =
+        static_cast<std::size_t>(std::min<std::int64_t>(sizeof chunk / 2, left)) * 2;
     const std::size_t got = working.Read(chunk, want);
     for (std::size_t b = 0; b + 2 <= got; b += 2) {
       std::memcpy(out + g.CellAt(column, row), chunk + b, 2);

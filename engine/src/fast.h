@@ -67,12 +67,14 @@ inline std::uint64_t HighMask(const unsigned char* p) {
 }
 template <unsigned char B>
 inline std::uint64_t EqualMask(const unsigned char* p) {
-  return BlockMask(p, [](__m128i v) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(B))); });
+  return BlockMask(
+      p, [](__m128i v) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(B))); });
 }
 // One-byte characters 0x20 to 0x7E: the printable ASCII.
 inline std::uint64_t PrintableMask(const unsigned char* p) {
   return BlockMask(p, [](__m128i v) {
-    return _mm_and_si128(_mm_cmpgt_epi8(v, _mm_set1_epi8(0x1F)), _mm_cmplt_epi8(v, _mm_set1_epi8(0x7F)));
+    return _mm_and_si128(_mm_cmpgt_epi8(v, _mm_set1_epi8(0x1F)),
+                         _mm_cmplt_epi8(v, _mm_set1_epi8(0x7F)));
   });
 }
 #else
@@ -97,10 +99,10 @@ inline std::uint64_t EqualMask(const unsigned char* p) {
 // The characters of one block: `trail_first` says whether byte 0 is the trail of a lead at the
 // end of the block before.
 struct BlockChars {
-  std::uint64_t high;    // bytes of 0x80 or above
-  std::uint64_t leads;   // first bytes of two-byte characters (the trail is the next byte)
-  std::uint64_t singles; // one-byte characters
-  bool last_is_lead;     // byte 63 is a lead: byte 0 of the next block is its trail
+  std::uint64_t high;     // bytes of 0x80 or above
+  std::uint64_t leads;    // first bytes of two-byte characters (the trail is the next byte)
+  std::uint64_t singles;  // one-byte characters
+  bool last_is_lead;      // byte 63 is a lead: byte 0 of the next block is its trail
 };
 
 inline BlockChars ScanBlock(const unsigned char* p, bool trail_first) {
@@ -123,7 +125,8 @@ inline BlockChars ScanBlock(const unsigned char* p, bool trail_first) {
 // Bit k set where a "\r\n" starts at byte k at a character start; `next` is the byte after
 // the block.
 inline std::uint64_t LineBreaks(const unsigned char* p, const BlockChars& c, unsigned char next) {
-  const std::uint64_t lf_after = (EqualMask<'\n'>(p) >> 1) | (static_cast<std::uint64_t>(next == '\n') << 63);
+  const std::uint64_t lf_after =
+      (EqualMask<'\n'>(p) >> 1) | (static_cast<std::uint64_t>(next == '\n') << 63);
   return EqualMask<'\r'>(p) & c.singles & lf_after;
 }
 

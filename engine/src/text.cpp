@@ -142,7 +142,8 @@ Text ToFullWidth(TextView t) {
   bool trail_first = false;
   for (; i + 65 <= n; i += 64) {
     const detail::BlockChars c = detail::ScanBlock(s + i, trail_first);
-    size += 64 + (c.last_is_lead ? 1 : 0) - (trail_first ? 1 : 0) + detail::Bits(PrintableSingles(s + i, c));
+    size += 64 + (c.last_is_lead ? 1 : 0) - (trail_first ? 1 : 0) +
+            detail::Bits(PrintableSingles(s + i, c));
     trail_first = c.last_is_lead;
   }
   if (trail_first) ++i;
@@ -206,7 +207,8 @@ const unsigned char* detail::HalfWidthPairTable() {
   static const auto* table = [] {
     static unsigned char t[65536];
     for (unsigned pair = 0; pair < 65536; ++pair) {
-      t[pair] = HalfWidthOf(static_cast<unsigned char>(pair >> 8), static_cast<unsigned char>(pair));
+      t[pair] =
+          HalfWidthOf(static_cast<unsigned char>(pair >> 8), static_cast<unsigned char>(pair));
     }
     return t;
   }();

@@ -7,7 +7,6 @@
 
 namespace quillora::detail {
 
-
 WorkingText::WorkingText(TextView input, WorkingSteps steps)
     : s_(Bytes(input)),
       n_(input.size()),

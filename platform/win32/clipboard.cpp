@@ -29,7 +29,8 @@ class OpenClipboardScope {
 // A global memory block locked for as long as this lives.
 class GlobalLockScope {
  public:
-  explicit GlobalLockScope(HGLOBAL block) : block_(block), data_(block ? GlobalLock(block) : nullptr) {}
+  explicit GlobalLockScope(HGLOBAL block)
+      : block_(block), data_(block ? GlobalLock(block) : nullptr) {}
   ~GlobalLockScope() {
     if (data_) GlobalUnlock(block_);
   }

@@ -31,7 +31,8 @@ ClassAndStyle ClassFor(const ControlSpec& spec) {
   constexpr DWORD kEdit = ES_LEFT | ES_AUTOHSCROLL;
   switch (spec.kind) {
     case Kind::kMultiLineEdit:
-      return {L"EDIT", kEdit | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_HSCROLL | WS_VSCROLL,
+      return {L"EDIT",
+              kEdit | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_HSCROLL | WS_VSCROLL,
               WS_EX_CLIENTEDGE};
     case Kind::kSingleLineEdit:
       return {L"EDIT", kEdit | (spec.id == Control::编辑框4 ? WS_GROUP : 0), WS_EX_CLIENTEDGE};
@@ -43,9 +44,10 @@ ClassAndStyle ClassFor(const ControlSpec& spec) {
       return {L"BUTTON", BS_AUTOCHECKBOX | BS_LEFT | BS_VCENTER, 0};
     case Kind::kRadioButton:
       // The three form one group: the first starts it and 编辑框4 after them ends it.
-      return {L"BUTTON", BS_AUTORADIOBUTTON | BS_LEFT | BS_VCENTER |
-                             (spec.id == Control::单选框1 ? WS_GROUP : 0),
-              0};
+      return {
+          L"BUTTON",
+          BS_AUTORADIOBUTTON | BS_LEFT | BS_VCENTER | (spec.id == Control::单选框1 ? WS_GROUP : 0),
+          0};
     case Kind::kGroupBox:
       return {L"BUTTON", BS_GROUPBOX, 0};
     case Kind::kLinkLabel:
@@ -81,7 +83,9 @@ void Win32Platform::SetChecked(Control c, bool checked) {
   SendMessageW(window_.control(c), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void Win32Platform::SetEnabled(Control c, bool enabled) { EnableWindow(window_.control(c), enabled); }
+void Win32Platform::SetEnabled(Control c, bool enabled) {
+  EnableWindow(window_.control(c), enabled);
+}
 
 void Win32Platform::SetWindowWidth(int width) {
   RECT rc;
@@ -115,8 +119,9 @@ MainWindow::~MainWindow() {
 
 bool MainWindow::Create(HINSTANCE instance) {
   instance_ = instance;
-  icon_ = static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON,
-                                        GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
+  icon_ =
+      static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON,
+                                    GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
   small_icon_ = static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON,
                                               GetSystemMetrics(SM_CXSMICON),
                                               GetSystemMetrics(SM_CYSMICON), 0));

@@ -35,7 +35,7 @@ std::string ReadFile(const std::string& path) {
 // Runs `quillora ARGS` with `input` on standard input and standard output to `out_path` (a
 // file of its own when empty).
 Outcome Quillora(const std::string& args, const std::string& input = "",
-             const std::string& out_path = "") {
+                 const std::string& out_path = "") {
   static int serial = 0;
   const std::string base = TempPath(std::to_string(::getpid()) + "-" + std::to_string(serial++));
   WriteFile(base + ".in", input);
@@ -68,10 +68,10 @@ TEST(CliTest, Utf8InputIsNormalised) {
     const char* input;
     const char* output;
   } cases[] = {
-      {"\xEF\xBB\xBF中", "中\n"},    // a BOM is dropped
-      {"中\n文", "中\n  文\n"},      // LF is a line end, removed like CR LF
+      {"\xEF\xBB\xBF中", "中\n"},  // a BOM is dropped
+      {"中\n文", "中\n  文\n"},    // LF is a line end, removed like CR LF
       {"中\r\n文\r\n", "中\n  文\n"},
-      {"\n", ""},                    // an empty result is written as nothing
+      {"\n", ""},  // an empty result is written as nothing
   };
   for (const Case& c : cases) {
     const Outcome r = Quillora("slant", c.input);
@@ -89,12 +89,12 @@ TEST(CliTest, BadInputIsAnErrorWithNothingOnStandardOutput) {
       {"slant", "a\xF0\x9F\x98\x80", 1, "U+1F600 at line 1, column 2 has no GBK form"},
       {"slant", "ab\n\xE4\xB8\xAD\xF0\x9F\x98\x80", 1, "U+1F600 at line 2, column 2"},
       {"slant", "ab\xC3", 1, "invalid UTF-8 at byte offset 2"},
-      {"slant", "\xC0\xAF", 1, "invalid UTF-8 at byte offset 0"},             // overlong
-      {"slant", "ab\xF0\x80\x80\x80", 1, "invalid UTF-8 at byte offset 2"},    // overlong, 4 bytes
-      {"slant", "\xF4\x90\x80\x80", 1, "invalid UTF-8 at byte offset 0"},      // above U+10FFFF
-      {"slant", "\xE4\xB8z", 1, "invalid UTF-8 at byte offset 0"},             // truncated inside
-      {"slant", "\xEF\xBB\xBF\xFF", 1, "invalid UTF-8 at byte offset 3"},       // after a BOM
-      {"slant", "a\xED\xA0\x80", 1, "invalid UTF-8 at byte offset 1"},        // surrogate
+      {"slant", "\xC0\xAF", 1, "invalid UTF-8 at byte offset 0"},            // overlong
+      {"slant", "ab\xF0\x80\x80\x80", 1, "invalid UTF-8 at byte offset 2"},  // overlong, 4 bytes
+      {"slant", "\xF4\x90\x80\x80", 1, "invalid UTF-8 at byte offset 0"},    // above U+10FFFF
+      {"slant", "\xE4\xB8z", 1, "invalid UTF-8 at byte offset 0"},           // truncated inside
+      {"slant", "\xEF\xBB\xBF\xFF", 1, "invalid UTF-8 at byte offset 3"},    // after a BOM
+      {"slant", "a\xED\xA0\x80", 1, "invalid UTF-8 at byte offset 1"},       // surrogate
       {"slant", std::string("a\0b", 3), 1, "zero byte at byte offset 1"},
       {"slant --encoding gbk", std::string("\xD6\xD0\0", 3), 1, "zero byte at byte offset 2"},
       {"slant", "", 3, "no result: the input is empty"},
@@ -199,8 +199,10 @@ TEST(CliTest, UnreadableFile) {
   WriteFile(path, "x");
   ::chmod(path.c_str(), 0);
   // Root reads any file: drop to an unprivileged user for this one.
-  const std::string as_user = ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
-  const std::string cmd = as_user + "'" + QUILLORA_BIN + "' slant '" + path + "' >/dev/null 2>'" + path + ".err'";
+  const std::string as_user =
+      ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+  const std::string cmd =
+      as_user + "'" + QUILLORA_BIN + "' slant '" + path + "' >/dev/null 2>'" + path + ".err'";
   const int raw = std::system(cmd.c_str());
   const std::string err = ReadFile(path + ".err");
   std::remove(path.c_str());
@@ -213,8 +215,8 @@ TEST(CliTest, AClosedPipeEndsQuietly) {
   const std::string in = TempPath("long.txt");
   WriteFile(in, std::string(3000, 'a'));  // a staircase of about 9 MB
   const std::string err = in + ".err";
-  const std::string cmd = "bash -c \"'" + std::string(QUILLORA_BIN) + "' slant '" + in + "' 2>'" + err +
-                          "' | head -c1 >/dev/null; exit \\${PIPESTATUS[0]}\"";
+  const std::string cmd = "bash -c \"'" + std::string(QUILLORA_BIN) + "' slant '" + in + "' 2>'" +
+                          err + "' | head -c1 >/dev/null; exit \\${PIPESTATUS[0]}\"";
   const int raw = std::system(cmd.c_str());
   EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
   EXPECT_EQ(ReadFile(err), "");

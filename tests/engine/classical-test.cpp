@@ -32,15 +32,19 @@ TEST(ClassicalTest, Layouts) {
        "\xD2\xBB\r\n\xB6\xFE\r\n  \r\n  \r\n  \r\n"},
       {"only line breaks", "\r\n\r\n", "2", kPlain, "  \r\n  \r\n"},
       {"only spaces, removed", "  \xA1\xA1", "2", {false, true, true}, "  \r\n  \r\n"},
-      {"line breaks run on", "\xD2\xBB\r\n\xB6\xFE", "1", kPlain,
-       "  \xB6\xFE\xD2\xBB\r\n"},
+      {"line breaks run on", "\xD2\xBB\r\n\xB6\xFE", "1", kPlain, "  \xB6\xFE\xD2\xBB\r\n"},
       {"a tab shifts the cells", "\xD2\xBB\t\xB6\xFE", "5", kPlain,
        "\xD2\xBB\r\n\t\xB6\r\n\xFE\r\n  \r\n  \r\n"},
-      {"half width: spaces and letters back to ASCII", "ab c", "2", {false, false, false},
+      {"half width: spaces and letters back to ASCII",
+       "ab c",
+       "2",
+       {false, false, false},
        "   a\r\n  cb\r\n"},
-      {"full width kept", "ab c", "2", kPlain,
-       "  \xA1\xA1\xA3\xE1\r\n  \xA3\xE3\xA3\xE2\r\n"},
-      {"half width turns typed full-width forms too", "\xA3\xAC", "1", {false, false, false},
+      {"full width kept", "ab c", "2", kPlain, "  \xA1\xA1\xA3\xE1\r\n  \xA3\xE3\xA3\xE2\r\n"},
+      {"half width turns typed full-width forms too",
+       "\xA3\xAC",
+       "1",
+       {false, false, false},
        "  ,\r\n"},
       {"traditional first", "\xB9\xFA", "1", {true, false, true}, "  \x87\xF8\r\n"},
       {"count read with ToInteger", "\xD2\xBB", "\xA3\xB1\xC1\xD0", kPlain, "  \xD2\xBB\r\n"},
@@ -56,8 +60,12 @@ TEST(ClassicalTest, NoResult) {
   struct Case {
     Text input, per_column;
   } cases[] = {
-      {"", "5"},  {"\xD2\xBB", ""},   {"\xD2\xBB", "0"},          {"\xD2\xBB", "abc"},
-      {"\xD2\xBB", "-2"}, {"\xD2\xBB", "-2147483648"},
+      {"", "5"},
+      {"\xD2\xBB", ""},
+      {"\xD2\xBB", "0"},
+      {"\xD2\xBB", "abc"},
+      {"\xD2\xBB", "-2"},
+      {"\xD2\xBB", "-2147483648"},
       {"\xD2\xBB", "1073741824"},  // 2N would overflow 32 bits
       {"\xD2\xBB", "536870912"},   // N rows of four bytes exceed the length limit
   };
@@ -82,9 +90,9 @@ TEST(ClassicalTest, MatchesTheStepByStepDefinition) {
       ASSERT_EQ(Hex(test::DirectClassical(input, count_of(per_column), o)), Hex(*want));
     }
     if (got) {
-      ASSERT_EQ(Hex(*got), Hex(*want)) << "input " << Hex(input) << " per column " << per_column
-                                       << " options " << o.traditional << o.remove_spaces
-                                       << o.full_width;
+      ASSERT_EQ(Hex(*got), Hex(*want))
+          << "input " << Hex(input) << " per column " << per_column << " options " << o.traditional
+          << o.remove_spaces << o.full_width;
     }
   }
 }
@@ -96,7 +104,7 @@ TEST(ClassicalTest, LargeTextsAcrossBlocksAndLongColumns) {
   struct Case {
     std::int32_t per_column;
     std::size_t length;
-  } cases[] = {{5, 700000}, {5, 700001}, {1000, 1500000}, {37, 300000},
+  } cases[] = {{5, 700000},     {5, 700001},     {1000, 1500000},  {37, 300000},
                {70000, 300001}, {70000, 280000}, {200000, 100000}, {1, 200000}};
   for (const Case& c : cases) {
     Text input = test::RandomText(rng, 0);
@@ -118,7 +126,8 @@ TEST(ClassicalTest, LargeTextsAcrossBlocksAndLongColumns) {
 TEST(ClassicalTest, ReadingTheColumnsGivesTheTextBack) {
   // 60 characters in columns of 7: right to left, top to bottom, then the blanks.
   Text input;
-  for (int i = 0; i < 60; ++i) input += Text{static_cast<char>(0xB0 + i % 40), static_cast<char>(0xA1 + i)};
+  for (int i = 0; i < 60; ++i)
+    input += Text{static_cast<char>(0xB0 + i % 40), static_cast<char>(0xA1 + i)};
   const MaybeText r = ClassicalLayout(input, "7", kPlain);
   ASSERT_TRUE(r);
   const TextList rows = SplitText(*r, "\r\n");

@@ -24,9 +24,11 @@ TEST(DecorateTest, Lines) {
       {"two characters", "\xD6\xD0\xCE\xC4", kArrowMarker,
        "\xA1\xFC\xD6\xD0\xA1\xFC\xCE\xC4\xA1\xFC\r\n"},
       {"decorated again", "\xA1\xFC\xD6\xD0\xA1\xFC\xCE\xC4\xA1\xFC", kArrowMarker,
-       "\xA1\xFC\xA1\xFC\xA1\xFC\xD6\xD0\xA1\xFC\xA1\xFC\xA1\xFC\xCE\xC4\xA1\xFC\xA1\xFC\xA1\xFC\r\n"},
+       "\xA1\xFC\xA1\xFC\xA1\xFC\xD6\xD0\xA1\xFC\xA1\xFC\xA1\xFC\xCE\xC4\xA1\xFC\xA1\xFC\xA1\xFC\r"
+       "\n"},
       {"empty source", "", kArrowMarker, ""},
-      {"trailing line break adds no line", "\xD6\xD0\r\n", kCurrencyMarker, "\xA1\xE8\xD6\xD0\xA1\xE8\r\n"},
+      {"trailing line break adds no line", "\xD6\xD0\r\n", kCurrencyMarker,
+       "\xA1\xE8\xD6\xD0\xA1\xE8\r\n"},
       {"a line break alone is one empty line", "\r\n", kArrowMarker, "\xA1\xFC\r\n"},
       {"an empty line between lines", "ab\r\n\r\ncd", "|", "|ab|\r\n|\r\n|cd|\r\n"},
       {"odd bytes are lost", "a", "|", "|\r\n"},

@@ -23,11 +23,11 @@ TEST(SlantedTest, Staircases) {
       {"\xD6\xD0", "\xD6\xD0"},
       {"\xD6\xD0\xCE\xC4", "\xD6\xD0\r\n  \xCE\xC4"},
       {"\xD6\xD0\r\n\xCE\xC4", "\xD6\xD0\r\n  \xCE\xC4"},  // line breaks vanish
-      {"\r\n", ""},                                          // a result, and it is empty
+      {"\r\n", ""},                                        // a result, and it is empty
       {"\r\n\r\n", ""},
-      {"a ", "\xA3\xE1\r\n  \xA1\xA1"},                     // a space is a step like any other
-      {"\t\xD6\xD0", "\t\xD6"},                              // the tab shifts the pairing
-      {"\xD6\xD0\xB0", "\xD6\xD0"},                          // a dangling lead byte is dropped
+      {"a ", "\xA3\xE1\r\n  \xA1\xA1"},  // a space is a step like any other
+      {"\t\xD6\xD0", "\t\xD6"},          // the tab shifts the pairing
+      {"\xD6\xD0\xB0", "\xD6\xD0"},      // a dangling lead byte is dropped
   };
   for (const Case& c : cases) {
     const MaybeText r = SlantedText(c.input);

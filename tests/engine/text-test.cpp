@@ -58,13 +58,13 @@ TEST(TextTest, SplitText) {
       {"\r\n", "\r\n", {""}},
       {"\r\n\r\n", "\r\n", {"", ""}},
       {"a\r\n\r\n", "\r\n", {"a", ""}},
-      {"\xB0\r\nA", "\r\n", {"\xB0\r\nA"}},        // B0 takes the CR as its partner
-      {"a\r\n\xB0", "\r\n", {"a", "\xB0"}},        // a dangling lead byte stays in the last piece
-      {"a\r\nb", "", {"a\r\nb"}},                  // no delimiter: the whole text
-      {"x--y--", "--", {"x", "y"}},                // other delimiters walk the same way
-      {"x\xB0-y-", "-", {"x\xB0-y"}},             // ... and are never found inside a character
+      {"\xB0\r\nA", "\r\n", {"\xB0\r\nA"}},  // B0 takes the CR as its partner
+      {"a\r\n\xB0", "\r\n", {"a", "\xB0"}},  // a dangling lead byte stays in the last piece
+      {"a\r\nb", "", {"a\r\nb"}},            // no delimiter: the whole text
+      {"x--y--", "--", {"x", "y"}},          // other delimiters walk the same way
+      {"x\xB0-y-", "-", {"x\xB0-y"}},        // ... and are never found inside a character
       {"a-\xB0", "---", {"a-\xB0"}},
-      {"ab\xB0", "\xB0", {"ab"}},                  // compared before the walk ends at the lead
+      {"ab\xB0", "\xB0", {"ab"}},  // compared before the walk ends at the lead
   };
   for (const Case& c : cases) {
     const TextList got = SplitText(c.t, c.delimiter);
@@ -98,7 +98,9 @@ TEST(TextTest, RemoveLineBreaks) {
 
 TEST(TextTest, RemoveAllSpaces) {
   ExpectAll(RemoveAllSpaces, "RemoveAllSpaces",
-            {{"a b\xA1\xA1" "c", "abc"},
+            {{"a b\xA1\xA1"
+              "c",
+              "abc"},
              {"a\tb", "a\tb"},
              {"\xA1\xA2", "\xA1\xA2"},
              {"\xB0 ", "\xB0 "},
@@ -110,7 +112,10 @@ TEST(TextTest, ToFullWidth) {
   ExpectAll(ToFullWidth, "ToFullWidth",
             {{"Hi, $5~", "\xA3\xC8\xA3\xE9\xA3\xAC\xA1\xA1\xA3\xA4\xA3\xB5\xA1\xAB"},
              {"\r\n\t\x7F\x01", "\r\n\t\x7F\x01"},
-             {"\xB0" "A", "\xB0" "A"},
+             {"\xB0"
+              "A",
+              "\xB0"
+              "A"},
              {"!}", "\xA3\xA1\xA3\xFD"},
              {"a\xB0", "\xA3\xE1"},
              {"", ""}});
@@ -136,8 +141,8 @@ TEST(TextTest, ToInteger) {
     Text t;
     std::int32_t value;
   } cases[] = {
-      {"\xA3\xB1\xA3\xB2", 12},                  // １２
-      {"\xA1\xA1\xA3\xAD\xA3\xB3", -3},          // ideographic space, －, ３
+      {"\xA3\xB1\xA3\xB2", 12},          // １２
+      {"\xA1\xA1\xA3\xAD\xA3\xB3", -3},  // ideographic space, －, ３
       {"12abc", 12},
       {"abc", 0},
       {"", 0},
@@ -147,9 +152,11 @@ TEST(TextTest, ToInteger) {
       {"4294967297", 1},
       {"2147483648", INT32_MIN},
       {"-2147483648", INT32_MIN},
-      {"99999999999", 1215752191},               // wraps without a check
-      {"\xA3\xB3\xA3\xB0\xC1\xD0", 30},          // ３０列
-      {"\xD6\xD0" "5", 0},                       // a character ends the number before it starts
+      {"99999999999", 1215752191},       // wraps without a check
+      {"\xA3\xB3\xA3\xB0\xC1\xD0", 30},  // ３０列
+      {"\xD6\xD0"
+       "5",
+       0},  // a character ends the number before it starts
       {"5\xD6\xD0", 5},
   };
   for (const Case& c : cases) EXPECT_EQ(ToInteger(c.t), c.value) << Hex(c.t);
@@ -159,9 +166,15 @@ TEST(TextTest, TruncateToInteger) {
   struct Case {
     double x;
     std::int32_t value;
-  } cases[] = {{7 / 2.0, 3},    {(1 - 1.0) * 2.0, 0}, {-0.5, 0},        {-1.5, -1},
-               {2.999, 2},      {4294967297.0, 1},    {2147483648.0, INT32_MIN},
-               {-2147483649.0, INT32_MAX}, {1e300, 0}};
+  } cases[] = {{7 / 2.0, 3},
+               {(1 - 1.0) * 2.0, 0},
+               {-0.5, 0},
+               {-1.5, -1},
+               {2.999, 2},
+               {4294967297.0, 1},
+               {2147483648.0, INT32_MIN},
+               {-2147483649.0, INT32_MAX},
+               {1e300, 0}};
   for (const Case& c : cases) EXPECT_EQ(TruncateToInteger(c.x), c.value) << c.x;
 }
 

@@ -9,9 +9,10 @@ namespace quillora::test {
 
 inline std::string RandomText(std::mt19937& rng, std::size_t max_length) {
   static const char* const kPieces[] = {
-      "\xD6\xD0", "\xCE\xC4", "\xB9\xFA", "\xBA\xF3", "\xC0\xEF", "\xA1\xB0", "\xA1\xB1", "\xA1\xA1",
-      "\xA3\xAC", "\xA3\xC1", "a",        "Z",        "5",        " ",        "~",        "\r\n",
-      "\r",       "\n",       "\t",       "\x7F",     "\xB0",     "\x80",     "\xFF",     "\xB9\r",
+      "\xD6\xD0", "\xCE\xC4", "\xB9\xFA", "\xBA\xF3", "\xC0\xEF", "\xA1\xB0",
+      "\xA1\xB1", "\xA1\xA1", "\xA3\xAC", "\xA3\xC1", "a",        "Z",
+      "5",        " ",        "~",        "\r\n",     "\r",       "\n",
+      "\t",       "\x7F",     "\xB0",     "\x80",     "\xFF",     "\xB9\r",
   };
   std::uniform_int_distribution<std::size_t> length(0, max_length);
   std::uniform_int_distribution<std::size_t> piece(0, std::size(kPieces) - 1);

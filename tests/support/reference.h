@@ -121,7 +121,10 @@ inline Text NaiveTraditional(std::string_view t) {
   Text r(t);
   for (std::size_t i = 0; i < r.size();) {
     const unsigned char lead = static_cast<unsigned char>(r[i]);
-    if (lead < 0x80) { ++i; continue; }
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
     if (i + 1 >= r.size()) break;
     const unsigned char trail = static_cast<unsigned char>(r[i + 1]);
     if (HasTraditionalEntry(lead, trail)) {

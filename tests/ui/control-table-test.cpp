@@ -40,14 +40,18 @@ TEST(ControlTableTest, OrderNamesAndTabStops) {
 
 TEST(ControlTableTest, Captions) {
   const std::pair<Control, const char*> captions[] = {
-      {Control::标签1, "要转换文本："}, {Control::标签2, "每列字数："}, {Control::转换, "古文转换"},
-      {Control::标签3, "转换后文本："}, {Control::按钮2, "粘贴到上"}, {Control::按钮3, "复制以上"},
-      {Control::选择框1, "去除空格"}, {Control::选择框2, "全角"}, {Control::按钮4, "选"},
-      {Control::单选框1, "↑型"}, {Control::单选框2, "¤型"}, {Control::单选框3, "自定义"},
-      {Control::美化, "官网主页"}, {Control::按钮1, "缩"}, {Control::斜字, "生成斜字"},
-      {Control::选择框3, "繁体"}, {Control::按钮5, "Navorin"}, {Control::编辑框3, "5"},
+      {Control::标签1, "要转换文本："}, {Control::标签2, "每列字数："},
+      {Control::转换, "古文转换"},      {Control::标签3, "转换后文本："},
+      {Control::按钮2, "粘贴到上"},     {Control::按钮3, "复制以上"},
+      {Control::选择框1, "去除空格"},   {Control::选择框2, "全角"},
+      {Control::按钮4, "选"},           {Control::单选框1, "↑型"},
+      {Control::单选框2, "¤型"},        {Control::单选框3, "自定义"},
+      {Control::美化, "官网主页"},      {Control::按钮1, "缩"},
+      {Control::斜字, "生成斜字"},      {Control::选择框3, "繁体"},
+      {Control::按钮5, "Navorin"},      {Control::编辑框3, "5"},
   };
-  for (auto [control, text] : captions) EXPECT_EQ(Utf8(Spec(control).caption), text) << Spec(control).name;
+  for (auto [control, text] : captions)
+    EXPECT_EQ(Utf8(Spec(control).caption), text) << Spec(control).name;
 }
 
 TEST(ControlTableTest, NothingOverlapsAndThePanelIsInItsGroupBox) {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "main-window.h"
 #include "cp936.h"
 #include "link-label.h"
+#include "main-window.h"
 #include "ui/control-table.h"
 
 namespace quillora::win32 {
@@ -316,8 +316,7 @@ TEST_F(WindowTest, TheClassicalLayoutButton) {
   SetText(Control::编辑框3, L"3");
   Click(Control::选择框3);  // traditional off
   Click(Control::转换);
-  EXPECT_EQ(Text(Control::编辑框2),
-            L"\u4E03\u56DB\u4E00\r\n  \u4E94\u4E8C\r\n  \u516D\u4E09\r\n");
+  EXPECT_EQ(Text(Control::编辑框2), L"\u4E03\u56DB\u4E00\r\n  \u4E94\u4E8C\r\n  \u516D\u4E09\r\n");
   SetText(Control::编辑框3, L"0");
   SetText(Control::编辑框2, L"keep");
   Click(Control::转换);
@@ -413,7 +412,8 @@ TEST_F(WindowTest, AMegabytePaste) {
   // characters, blank cells of two spaces, and CR LF.
   EXPECT_EQ(out.size(), 288u * (525 + 2) + 712u * (2 + 524 + 2));
   EXPECT_EQ(out.substr(out.size() - 2), L"\r\n");
-  EXPECT_EQ(out.substr(out.size() - 3, 1), std::wstring(1, big[999]));  // row 1000 ends in cell 1000
+  EXPECT_EQ(out.substr(out.size() - 3, 1),
+            std::wstring(1, big[999]));  // row 1000 ends in cell 1000
 }
 
 TEST_F(WindowTest, ClosingEndsTheMessageLoopWithExitCodeZero) {

@@ -7,7 +7,7 @@
 namespace quillora {
 
 // The two fixed markers of the window.
-inline constexpr TextView kArrowMarker = "\xA1\xFC";   // ↑
+inline constexpr TextView kArrowMarker = "\xA1\xFC";     // ↑
 inline constexpr TextView kCurrencyMarker = "\xA1\xE8";  // ¤
 
 // Lines by SplitText(source, "\r\n"); each line of L bytes becomes floor(L / 2) cells, each

@@ -24,7 +24,8 @@ inline constexpr bool HasTraditionalEntry(unsigned char lead, unsigned char trai
 
 // Where the entry for (lead, trail) starts in the flat table; the pair must have one.
 inline constexpr int TraditionalEntryOffset(unsigned char lead, unsigned char trail) {
-  return (lead - 0x81) * (kTraditionalRowEntries * 2) + 2 * (trail < 0x7F ? trail - 0x40 : trail - 0x41);
+  return (lead - 0x81) * (kTraditionalRowEntries * 2) +
+         2 * (trail < 0x7F ? trail - 0x40 : trail - 0x41);
 }
 
 // Same length as t; every character that the table converts is replaced, the rest is kept.
