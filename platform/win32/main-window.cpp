@@ -44,10 +44,10 @@ ClassAndStyle ClassFor(const ControlSpec& spec) {
       return {L"BUTTON", BS_AUTOCHECKBOX | BS_LEFT | BS_VCENTER, 0};
     case Kind::kRadioButton:
       // The three form one group: the first starts it and 编辑框4 after them ends it.
-      return {
-          L"BUTTON",
-          BS_AUTORADIOBUTTON | BS_LEFT | BS_VCENTER | (spec.id == Control::单选框1 ? WS_GROUP : 0),
-          0};
+      return {L"BUTTON",
+              static_cast<DWORD>(BS_AUTORADIOBUTTON | BS_LEFT | BS_VCENTER |
+                                 (spec.id == Control::单选框1 ? WS_GROUP : 0)),
+              0};
     case Kind::kGroupBox:
       return {L"BUTTON", BS_GROUPBOX, 0};
     case Kind::kLinkLabel:
