@@ -95,9 +95,9 @@ void RunCommand(Command command, Platform& p) {
 }
 
 bool OnEvent(Control control, Event event, Platform& p) {
-  const ControlSpec& spec = Spec(control);
-  if (event == Event::kNone || spec.event != event) return false;
-  RunCommand(spec.command, p);
+  const ControlSpec& entry = Entry(control);
+  if (event == Event::kNone || entry.event != event) return false;
+  RunCommand(entry.command, p);
   return true;
 }
 

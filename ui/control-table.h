@@ -101,7 +101,7 @@ inline constexpr std::array<ControlSpec, kControlCount> kControls = {{
 }};
 // clang-format on
 
-constexpr const ControlSpec& Spec(Control c) { return kControls[static_cast<int>(c)]; }
+constexpr const ControlSpec& Entry(Control c) { return kControls[static_cast<int>(c)]; }
 
 // The window.
 inline constexpr std::string_view kWindowTitle = "Quillora v1.01";

@@ -107,8 +107,8 @@ MaybeText ClassicalLayout(TextView input, TextView per_column, const ClassicalOp
   if (2 * column_bytes <= kBlockBytes) {
     // Blocks of whole columns, each written row by row: every row gets a run of cells at once.
     // No more columns a block than the text has full ones: a short text takes a small block.
-    const std::int64_t per_block =
-        std::min<std::int64_t>(static_cast<std::int64_t>(kBlockBytes / column_bytes), g.columns - 1);
+    const std::int64_t per_block = std::min<std::int64_t>(
+        static_cast<std::int64_t>(kBlockBytes / column_bytes), g.columns - 1);
     std::vector<unsigned char> block(static_cast<std::size_t>(per_block) * column_bytes);
     std::int64_t c = 0;
     for (; c < g.columns - 1; c += per_block) {

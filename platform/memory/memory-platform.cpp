@@ -5,10 +5,10 @@
 namespace quillora::platform {
 
 MemoryPlatform::MemoryPlatform() : window_width(ui::kWindowWidth) {
-  for (const ui::ControlSpec& spec : ui::kControls) {
-    ControlState& s = state(spec.id);
-    s.text = spec.caption;
-    s.checked = spec.checked;
+  for (const ui::ControlSpec& entry : ui::kControls) {
+    ControlState& s = state(entry.id);
+    s.text = entry.caption;
+    s.checked = entry.checked;
   }
 }
 

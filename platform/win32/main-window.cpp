@@ -27,15 +27,15 @@ struct ClassAndStyle {
   DWORD ex_style;
 };
 
-ClassAndStyle ClassFor(const ControlSpec& spec) {
+ClassAndStyle ClassFor(const ControlSpec& entry) {
   constexpr DWORD kEdit = ES_LEFT | ES_AUTOHSCROLL;
-  switch (spec.kind) {
+  switch (entry.kind) {
     case Kind::kMultiLineEdit:
       return {L"EDIT",
               kEdit | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_HSCROLL | WS_VSCROLL,
               WS_EX_CLIENTEDGE};
     case Kind::kSingleLineEdit:
-      return {L"EDIT", kEdit | (spec.id == Control::编辑框4 ? WS_GROUP : 0), WS_EX_CLIENTEDGE};
+      return {L"EDIT", kEdit | (entry.id == Control::编辑框4 ? WS_GROUP : 0), WS_EX_CLIENTEDGE};
     case Kind::kLabel:
       return {L"STATIC", SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, 0};
     case Kind::kButton:
@@ -46,7 +46,7 @@ ClassAndStyle ClassFor(const ControlSpec& spec) {
       // The three form one group: the first starts it and 编辑框4 after them ends it.
       return {L"BUTTON",
               static_cast<DWORD>(BS_AUTORADIOBUTTON | BS_LEFT | BS_VCENTER |
-                                 (spec.id == Control::单选框1 ? WS_GROUP : 0)),
+                                 (entry.id == Control::单选框1 ? WS_GROUP : 0)),
               0};
     case Kind::kGroupBox:
       return {L"BUTTON", BS_GROUPBOX, 0};
@@ -209,29 +209,29 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 
 bool MainWindow::OnCreate() {
   font_ = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  for (const ControlSpec& spec : ui::kControls) {
-    if (!CreateControl(spec)) return false;
+  for (const ControlSpec& entry : ui::kControls) {
+    if (!CreateControl(entry)) return false;
   }
   return true;
 }
 
-bool MainWindow::CreateControl(const ControlSpec& spec) {
-  const ClassAndStyle cs = ClassFor(spec);
-  HWND parent = spec.in_panel ? control(Control::分组框1) : hwnd_;
-  const DWORD tab_stop = spec.tab != 0 ? WS_TABSTOP : 0;
-  const int id = kFirstControlId + static_cast<int>(spec.id);
-  HWND h = CreateWindowExW(cs.ex_style, cs.cls, ToWide(spec.caption).c_str(),
-                           WS_CHILD | WS_VISIBLE | tab_stop | cs.style, spec.left, spec.top,
-                           spec.width, spec.height, parent,
+bool MainWindow::CreateControl(const ControlSpec& entry) {
+  const ClassAndStyle cs = ClassFor(entry);
+  HWND parent = entry.in_panel ? control(Control::分组框1) : hwnd_;
+  const DWORD tab_stop = entry.tab != 0 ? WS_TABSTOP : 0;
+  const int id = kFirstControlId + static_cast<int>(entry.id);
+  HWND h = CreateWindowExW(cs.ex_style, cs.cls, ToWide(entry.caption).c_str(),
+                           WS_CHILD | WS_VISIBLE | tab_stop | cs.style, entry.left, entry.top,
+                           entry.width, entry.height, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
   if (!h) return false;
-  controls_[static_cast<int>(spec.id)] = h;
+  controls_[static_cast<int>(entry.id)] = h;
   SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  if (spec.kind == Kind::kMultiLineEdit || spec.kind == Kind::kSingleLineEdit) {
+  if (entry.kind == Kind::kMultiLineEdit || entry.kind == Kind::kSingleLineEdit) {
     SendMessageW(h, EM_SETLIMITTEXT, 0, 0);  // 0: the system's maximum
   }
-  if (spec.checked) SendMessageW(h, BM_SETCHECK, BST_CHECKED, 0);
-  if (spec.kind == Kind::kGroupBox) {
+  if (entry.checked) SendMessageW(h, BM_SETCHECK, BST_CHECKED, 0);
+  if (entry.kind == Kind::kGroupBox) {
     // The panel's children report to the group box; it passes their messages on to the window.
     panel_proc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PanelProc)));
@@ -305,10 +305,10 @@ void MainWindow::FocusFirstTabStop() { FocusNextTabStop(nullptr, false); }
 void MainWindow::FocusNextTabStop(HWND from, bool backwards) {
   std::array<HWND, ui::kControlCount> stops{};
   int count = 0, at = -1;
-  for (const ControlSpec& spec : ui::kControls) {
-    if (spec.tab == 0) continue;
-    if (control(spec.id) == from) at = count;
-    stops[count++] = control(spec.id);
+  for (const ControlSpec& entry : ui::kControls) {
+    if (entry.tab == 0) continue;
+    if (control(entry.id) == from) at = count;
+    stops[count++] = control(entry.id);
   }
   if (at < 0) at = backwards ? 0 : count - 1;  // so that the first step lands on an end
   for (int step = 1; step <= count; ++step) {
@@ -336,7 +336,7 @@ bool MainWindow::PreTranslate(const MSG& msg) {
   if (msg.message != WM_KEYDOWN && msg.message != WM_CHAR) return false;
   bool found = false;
   const Control focus = FindControl(GetFocus(), found);
-  const Kind kind = found ? ui::Spec(focus).kind : Kind::kLabel;
+  const Kind kind = found ? ui::Entry(focus).kind : Kind::kLabel;
   const bool multi_line = kind == Kind::kMultiLineEdit;
   if (msg.message == WM_CHAR) {
     // Characters the keys below stand for, should one arrive without its key.

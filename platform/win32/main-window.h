@@ -71,7 +71,7 @@ class MainWindow {
   void OnActivate(bool active);
   LRESULT OnControlColour(HDC dc, HWND control);
 
-  bool CreateControl(const ui::ControlSpec& spec);
+  bool CreateControl(const ui::ControlSpec& entry);
   Control FindControl(HWND hwnd, bool& found) const;
   void Fire(Control c, ui::Event event);
   void FocusNextTabStop(HWND from, bool backwards);

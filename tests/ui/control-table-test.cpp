@@ -51,11 +51,11 @@ TEST(ControlTableTest, Captions) {
       {Control::按钮5, "Navorin"},      {Control::编辑框3, "5"},
   };
   for (auto [control, text] : captions)
-    EXPECT_EQ(Utf8(Spec(control).caption), text) << Spec(control).name;
+    EXPECT_EQ(Utf8(Entry(control).caption), text) << Entry(control).name;
 }
 
 TEST(ControlTableTest, NothingOverlapsAndThePanelIsInItsGroupBox) {
-  const ControlSpec& panel = Spec(Control::分组框1);
+  const ControlSpec& panel = Entry(Control::分组框1);
   for (const ControlSpec& a : kControls) {
     if (a.in_panel) {
       EXPECT_LE(a.left + a.width, panel.width) << a.name;

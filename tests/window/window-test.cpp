@@ -13,8 +13,8 @@
 namespace quillora::win32 {
 namespace {
 
+using ui::Entry;
 using ui::Kind;
-using ui::Spec;
 
 // Texts in UTF-16, as the window system holds them.
 const std::wstring k一二三四五六七 = L"\u4E00\u4E8C\u4E09\u56DB\u4E94\u516D\u4E03";
@@ -110,30 +110,30 @@ TEST_F(WindowTest, TheWindowItself) {
 }
 
 TEST_F(WindowTest, EveryControlAsTheTableSays) {
-  for (const ui::ControlSpec& spec : ui::kControls) {
-    SCOPED_TRACE(spec.name.data());
-    HWND h = C(spec.id);
+  for (const ui::ControlSpec& entry : ui::kControls) {
+    SCOPED_TRACE(entry.name.data());
+    HWND h = C(entry.id);
     ASSERT_NE(h, nullptr);
-    HWND parent = spec.in_panel ? C(Control::分组框1) : W();
+    HWND parent = entry.in_panel ? C(Control::分组框1) : W();
     EXPECT_EQ(GetParent(h), parent);
     RECT rc;
     GetWindowRect(h, &rc);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rc), 2);
-    EXPECT_EQ(rc.left, spec.left);
-    EXPECT_EQ(rc.top, spec.top);
-    EXPECT_EQ(rc.right - rc.left, spec.width);
-    EXPECT_EQ(rc.bottom - rc.top, spec.height);
-    EXPECT_EQ(Text(spec.id), ToWide(spec.caption));
+    EXPECT_EQ(rc.left, entry.left);
+    EXPECT_EQ(rc.top, entry.top);
+    EXPECT_EQ(rc.right - rc.left, entry.width);
+    EXPECT_EQ(rc.bottom - rc.top, entry.height);
+    EXPECT_EQ(Text(entry.id), ToWide(entry.caption));
     EXPECT_TRUE(IsWindowVisible(h));
     EXPECT_TRUE(IsWindowEnabled(h));
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)),
               static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
     const LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE);
     const LONG_PTR ex = GetWindowLongPtrW(h, GWL_EXSTYLE);
-    EXPECT_EQ((style & WS_TABSTOP) != 0, spec.tab != 0);
+    EXPECT_EQ((style & WS_TABSTOP) != 0, entry.tab != 0);
     wchar_t cls[64];
     GetClassNameW(h, cls, 64);
-    switch (spec.kind) {
+    switch (entry.kind) {
       case Kind::kMultiLineEdit:
         EXPECT_STREQ(cls, L"Edit");
         EXPECT_TRUE(style & ES_MULTILINE);
@@ -159,11 +159,11 @@ TEST_F(WindowTest, EveryControlAsTheTableSays) {
         break;
       case Kind::kCheckBox:
         EXPECT_EQ(style & BS_TYPEMASK, BS_AUTOCHECKBOX);
-        EXPECT_EQ(Checked(spec.id), spec.checked);
+        EXPECT_EQ(Checked(entry.id), entry.checked);
         break;
       case Kind::kRadioButton:
         EXPECT_EQ(style & BS_TYPEMASK, BS_AUTORADIOBUTTON);
-        EXPECT_EQ(Checked(spec.id), spec.checked);
+        EXPECT_EQ(Checked(entry.id), entry.checked);
         break;
       case Kind::kGroupBox:
         EXPECT_EQ(style & BS_TYPEMASK, BS_GROUPBOX);
@@ -180,8 +180,8 @@ TEST_F(WindowTest, EveryControlAsTheTableSays) {
 TEST_F(WindowTest, ThePanelIsOutOfSightUntilWidened) {
   RECT client;
   GetClientRect(W(), &client);
-  EXPECT_LE(client.right, Spec(Control::分组框1).left);
-  EXPECT_LE(client.right, Spec(Control::按钮1).left);
+  EXPECT_LE(client.right, Entry(Control::分组框1).left);
+  EXPECT_LE(client.right, Entry(Control::按钮1).left);
 
   const RECT before = Outer();
   Click(Control::按钮4);
@@ -191,8 +191,8 @@ TEST_F(WindowTest, ThePanelIsOutOfSightUntilWidened) {
   EXPECT_EQ(rc.left, before.left);
   EXPECT_EQ(rc.top, before.top);
   GetClientRect(W(), &client);
-  EXPECT_GE(client.right, Spec(Control::分组框1).left + Spec(Control::分组框1).width);
-  EXPECT_GE(client.right, Spec(Control::按钮1).left + Spec(Control::按钮1).width);
+  EXPECT_GE(client.right, Entry(Control::分组框1).left + Entry(Control::分组框1).width);
+  EXPECT_GE(client.right, Entry(Control::按钮1).left + Entry(Control::按钮1).width);
 
   Click(Control::按钮1);
   rc = Outer();
@@ -200,7 +200,7 @@ TEST_F(WindowTest, ThePanelIsOutOfSightUntilWidened) {
   EXPECT_EQ(rc.bottom - rc.top, 305);
   EXPECT_EQ(rc.left, before.left);
   GetClientRect(W(), &client);
-  EXPECT_LE(client.right, Spec(Control::分组框1).left);
+  EXPECT_LE(client.right, Entry(Control::分组框1).left);
 }
 
 TEST_F(WindowTest, TabVisitsTheTabStopsInOrderAndWraps) {
