@@ -237,16 +237,21 @@ std::size_t detail::HalfWidthInto(const unsigned char* src, std::size_t n, unsig
     const std::size_t end = i + 64 + (c.last_is_lead ? 1 : 0);
     std::size_t from = i + (trail_first ? 1 : 0);
     trail_first = c.last_is_lead;
-    // Only characters with lead A1 or A3 can have a half-width form.
-    for (std::uint64_t forms = c.leads & (EqualMask<0xA1>(p) | EqualMask<0xA3>(p)); forms;) {
-      const std::size_t at = i + static_cast<std::size_t>(LowestBit(forms));
-      forms &= forms - 1;
-      const unsigned char lead = src[at], trail = src[at + 1];
-      if (const unsigned char ascii = half[lead << 8 | trail]) {
-        copy(from, at);
-        dst[o++] = ascii;
-        from = at + 2;
-      }
+    // Only characters with lead A1 or A3 can have a half-width form. Look them all up first
+    // (the look-ups do not wait on one another), then copy around the ones that shrink.
+    unsigned char ascii[64];
+    std::uint64_t shrinks = 0;
+    for (std::uint64_t forms = c.leads & (EqualMask<0xA1>(p) | EqualMask<0xA3>(p)); forms;
+         forms &= forms - 1) {
+      const int k = LowestBit(forms);
+      ascii[k] = half[p[k] << 8 | p[k + 1]];
+      shrinks |= static_cast<std::uint64_t>(ascii[k] != 0) << k;
+    }
+    for (; shrinks; shrinks &= shrinks - 1) {
+      const int k = LowestBit(shrinks);
+      copy(from, i + static_cast<std::size_t>(k));
+      dst[o++] = ascii[k];
+      from = i + static_cast<std::size_t>(k) + 2;
     }
     copy(from, end);
   }
