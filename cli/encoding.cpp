@@ -210,11 +210,8 @@ bool Utf8ToGbk(std::string_view utf8, std::string& gbk, std::string& error) {
   if (cd.Convert(&in, &left, gbk) != 0) {
     // iconv stops at the first sequence it cannot take: invalid UTF-8, or no GBK form.
     const std::size_t at = static_cast<std::size_t>(in - utf8.data());
-    std::size_t len = 0;
     if (const std::size_t bad = FindInvalidUtf8(utf8); bad != std::string_view::npos && bad <= at) {
       error = "invalid UTF-8 at byte offset " + std::to_string(bad + bom);
-    } else if (DecodeUtf8(utf8, at, len) == kInvalid) {
-      error = "invalid UTF-8 at byte offset " + std::to_string(at + bom);
     } else {
       error = "character " + DescribeCharacter(utf8, at) + " has no GBK form";
     }

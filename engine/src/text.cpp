@@ -55,7 +55,7 @@ TextList SplitText(TextView t, TextView delimiter) {
 Text RemoveLineBreaks(TextView t) {
   const unsigned char* s = Bytes(t);
   const std::size_t n = t.size();
-  Text r(n + 64, '\0');  // room for the block copies' overrun
+  Text r = detail::UninitializedText(n + 64);  // room for the block copies' overrun
   unsigned char* out = Bytes(r);
   std::size_t i = 0, o = 0;
   bool trail_first = false, lf_first = false;

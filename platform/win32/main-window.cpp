@@ -182,9 +182,8 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       OnCommand(LOWORD(wp), HIWORD(wp));
       return 0;
     case kLinkPressed: {
-      bool found = false;
-      const Control c = FindControl(reinterpret_cast<HWND>(lp), found);
-      if (found) Fire(c, ui::Event::kLeftButtonDown);
+      if (const auto c = FindControl(reinterpret_cast<HWND>(lp)))
+        Fire(*c, ui::Event::kLeftButtonDown);
       return 0;
     }
     case WM_ACTIVATE:
@@ -260,15 +259,11 @@ LRESULT CALLBACK MainWindow::PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
   }
 }
 
-Control MainWindow::FindControl(HWND hwnd, bool& found) const {
+std::optional<Control> MainWindow::FindControl(HWND hwnd) const {
   for (int i = 0; i < ui::kControlCount; ++i) {
-    if (controls_[i] && controls_[i] == hwnd) {
-      found = true;
-      return static_cast<Control>(i);
-    }
+    if (controls_[i] && controls_[i] == hwnd) return static_cast<Control>(i);
   }
-  found = false;
-  return Control::编辑框1;
+  return std::nullopt;
 }
 
 void MainWindow::OnCommand(int id, int code) {
@@ -334,9 +329,8 @@ void MainWindow::MoveAmongRadios(Control from, bool backwards) {
 bool MainWindow::PreTranslate(const MSG& msg) {
   if (!hwnd_ || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
   if (msg.message != WM_KEYDOWN && msg.message != WM_CHAR) return false;
-  bool found = false;
-  const Control focus = FindControl(GetFocus(), found);
-  const Kind kind = found ? ui::Entry(focus).kind : Kind::kLabel;
+  const std::optional<Control> focus = FindControl(GetFocus());
+  const Kind kind = focus ? ui::Entry(*focus).kind : Kind::kLabel;
   const bool multi_line = kind == Kind::kMultiLineEdit;
   if (msg.message == WM_CHAR) {
     // Characters the keys below stand for, should one arrive without its key.
@@ -351,7 +345,7 @@ bool MainWindow::PreTranslate(const MSG& msg) {
     case VK_RIGHT:
     case VK_DOWN:
       if (kind != Kind::kRadioButton) return false;
-      MoveAmongRadios(focus, msg.wParam == VK_LEFT || msg.wParam == VK_UP);
+      MoveAmongRadios(*focus, msg.wParam == VK_LEFT || msg.wParam == VK_UP);
       return true;
     case VK_RETURN:
       return !multi_line;  // Enter inserts a line break in the multi-line boxes only

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/platform.h"
@@ -72,7 +73,7 @@ class MainWindow {
   LRESULT OnControlColour(HDC dc, HWND control);
 
   bool CreateControl(const ui::ControlSpec& entry);
-  Control FindControl(HWND hwnd, bool& found) const;
+  std::optional<Control> FindControl(HWND hwnd) const;
   void Fire(Control c, ui::Event event);
   void FocusNextTabStop(HWND from, bool backwards);
   void FocusFirstTabStop();
